@@ -1,0 +1,78 @@
+#include "file_image.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace gw {
+
+uint16_t regionChecksum(const uint8_t* data, int length, uint16_t initial) {
+    uint16_t c = initial;
+    for (int i = 0; i < length; ++i) {
+        c = (c & 1) ? uint16_t((c >> 1) + 0x8000) : uint16_t(c >> 1);
+        c = uint16_t(c + data[i]);
+    }
+    return c;
+}
+
+PuzzleFileImage::PuzzleFileImage() {
+    // The mask is assembled at run time rather than stored as one literal, so it
+    // does not sit in the binary as a searchable string.
+    static const uint8_t offsets[ChecksumMaskLength] = {6, 17, 8, 3, 11, 4, 18, 12};
+    for (int i = 0; i < ChecksumMaskLength; ++i) mask[i] = uint8_t('A' + offsets[i]);
+}
+
+void PuzzleFileImage::setExtraSection(const char* tag, const uint8_t* data, int length) {
+    if (!tag || !data || length <= 0 || length > ExtraSectionMaxLength) return;
+    for (ExtraSection& s : sections) {
+        if (std::strcmp(s.tag, tag) == 0) {
+            s.data.assign(data, data + length);
+            s.length = uint16_t(length);
+            return;
+        }
+    }
+    ExtraSection s;
+    std::strncpy(s.tag, tag, 4);
+    s.tag[4] = '\0';
+    s.data.assign(data, data + length);
+    s.length = uint16_t(length);
+    sections.push_back(std::move(s));
+}
+
+const ExtraSection* PuzzleFileImage::getExtraSection(const char* tag) const {
+    if (!tag) return nullptr;
+    for (const ExtraSection& s : sections)
+        if (std::strcmp(s.tag, tag) == 0) return &s;
+    return nullptr;
+}
+
+void PuzzleFileImage::removeExtraSection(const char* tag) {
+    if (!tag) return;
+    for (auto it = sections.begin(); it != sections.end(); ++it) {
+        if (std::strcmp(it->tag, tag) == 0) {
+            sections.erase(it);
+            return;
+        }
+    }
+}
+
+namespace {
+bool parseVersion(const FileHeader& h, int& major, int& minor) {
+    char text[5] = {};
+    std::memcpy(text, &h.bytes[HdrVersion], 4);
+    return std::sscanf(text, "%d.%d", &major, &minor) == 2;
+}
+}  // namespace
+
+int PuzzleFileImage::versionNumber() const {
+    int major = 0, minor = 0;
+    if (!parseVersion(header, major, minor)) return 0;
+    return major * 10 + minor;
+}
+
+int PuzzleFileImage::versionMajor() const {
+    int major = 0, minor = 0;
+    if (!parseVersion(header, major, minor)) return 0;
+    return major;
+}
+
+}  // namespace gw

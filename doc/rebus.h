@@ -1,0 +1,25 @@
+// Multi-letter and symbol answers and entries.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace gw {
+
+enum RebusKind : uint8_t { RebusPlain = 0, RebusSymbol = 1, RebusSymbolStar = 2 };
+
+constexpr int RebusMaxText = 9;
+
+struct RebusEntry {
+    int16_t length = 0;
+    char text[RebusMaxText + 1] = {};  // NUL-terminated, at most 9 characters
+    uint8_t kind = RebusPlain;
+};
+
+constexpr int RebusTableSlots = 43;
+
+struct RebusTable {
+    std::array<std::unique_ptr<RebusEntry>, RebusTableSlots> slots;
+};
+
+}  // namespace gw
