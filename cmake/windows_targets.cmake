@@ -1,0 +1,46 @@
+# The Windows deliverables: gridwell.exe and the plug-in DLLs (put in Plugins/Tools
+# beside the exe, where the program looks for them).
+
+# ---- gridwell.exe ----
+file(GLOB GW_APP_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/shell/*.cpp
+  ${CMAKE_SOURCE_DIR}/views/*.cpp
+  ${CMAKE_SOURCE_DIR}/print/*.cpp
+  ${CMAKE_SOURCE_DIR}/prefs/*.cpp)
+# The UI code goes into a library too, so that tests/win can link the real windows.
+list(FILTER GW_APP_SOURCES EXCLUDE REGEX ".*/shell/main\\.cpp$")
+if(GW_APP_SOURCES)
+  add_library(gwui STATIC ${GW_APP_SOURCES})
+  target_link_libraries(gwui PUBLIC gwcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 lz32 winmm)
+  target_compile_options(gwui PRIVATE ${GW_WARNINGS})
+endif()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/shell/main.cpp)
+  enable_language(RC)
+  add_executable(gridwell WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${CMAKE_SOURCE_DIR}/resources/gridwell.rc)
+  target_link_libraries(gridwell PRIVATE gwui)
+  target_compile_options(gridwell PRIVATE ${GW_WARNINGS})
+  target_include_directories(gridwell PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+  set_target_properties(gridwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endif()
+
+# ---- plug-ins: plain C contract, link nothing of gridwell's ----
+foreach(plugin timer tipofday)
+  file(GLOB GW_PLUGIN_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/plugins/${plugin}/*.c ${CMAKE_SOURCE_DIR}/plugins/${plugin}/*.cpp
+    ${CMAKE_SOURCE_DIR}/plugins/${plugin}/*.rc)
+  if(GW_PLUGIN_SOURCES)
+    if(plugin STREQUAL "timer")
+      set(name OVtimer)
+    else()
+      set(name OVtipofday)
+    endif()
+    enable_language(RC)
+    add_library(${name} SHARED ${GW_PLUGIN_SOURCES})
+    set_target_properties(${name} PROPERTIES PREFIX "" 
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/Plugins/Tools)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/plugins/host ${CMAKE_SOURCE_DIR}/plugins/${plugin})
+    target_link_libraries(${name} PRIVATE comctl32 gdi32 user32 advapi32 winmm)
+    target_compile_options(${name} PRIVATE ${GW_WARNINGS})
+  endif()
+endforeach()
