@@ -33,11 +33,19 @@ public:
     ClueListPort* acrossList = nullptr;
     ClueListPort* downList = nullptr;
 
+    // Fills the table from the grid's start flags and the file's clues in clue order;
+    // an empty or missing clue (a list shorter than the words) gives an empty text.
     void Build(int width, int height, const std::vector<std::string>& clueTexts);
+    // Stores the lists (either may be null), fills them in clue order and shows the
+    // cursor's clues when the cursor is on the grid.
     void AttachLists(ClueListPort* across, ClueListPort* down);
+    // Tells each list its current clue: item NoOrdinal (0xFFFF) and number 0 when the
+    // cell lies in no word of that direction; the text is then "".
     void ShowCellClues(int x, int y);
 
     const ClueEntry& entry(int x, int y) const { return entries[size_t(y) * width_ + x]; }
+    int width() const { return width_; }
+    int height() const { return height_; }
 
 private:
     PuzzleGrid& grid_;
