@@ -7,6 +7,7 @@
 #include <string>
 
 #include "rebus.h"
+#include "solve/edit_target.h"
 
 namespace gw {
 
@@ -47,7 +48,21 @@ struct GridCell {
     bool isEmpty() const { return fill == '-' && !userRebus; }
 };
 
-class PuzzleGrid {
+// The single-step undo record. Entry operations record the content they replace,
+// so undoing is itself undoable (undo and redo alternate).
+enum UndoKind : int32_t { UndoNothing = 0, UndoCell = 1, UndoWord = 2 };
+
+struct UndoRecord {
+    int32_t kind = UndoNothing;
+    int32_t x = -1;  // the cell (UndoCell) or the cursor at the time (UndoWord)
+    int32_t y = -1;
+    int32_t direction = DirNone;
+    char oldLetter = '-';                    // lower case for a pencil entry (UndoCell)
+    std::string wordText;                    // former word in clipboard form (UndoWord)
+    std::unique_ptr<RebusEntry> oldRecord;  // former userRebus (UndoCell)
+};
+
+class PuzzleGrid : public EditTarget {
 public:
     // Builds the cells from the file's strings and sections (any section may be null).
     // gext/grbs must already be width*height long when given.
@@ -95,6 +110,94 @@ public:
     int32_t wordStartY = -1;
     GridViewPort* view = nullptr;
     ClueSet* clueSet = nullptr;  // the document's clue set, for ShowCellClues
+
+    // Solving preferences (settings section "grid"); the preference pages write
+    // these fields directly while a puzzle is open.
+    bool autoCheck = false;       // "autocheck"
+    bool fancyCursor = true;      // "fancycursor"
+    bool cursorSkip = true;       // "cursorskip"
+    bool skipFilled = true;       // "skipfilled"
+    bool autoNavSwitch = false;   // "autonavswitch"
+    bool autoNavWord = true;      // "autonavword"
+    bool rightMouseMove = false;  // "rightmousemove"
+    bool arrowPause = true;       // "arrowpause"
+    bool pencilMode = false;      // "usepencil"
+    bool preferencesLoaded = false;  // only then are they written back at close
+    bool congratulated = false;
+    UndoRecord undo;
+
+    // --- lifecycle and preferences ---
+    void AttachView(GridViewPort* gridView);
+    void ReattachView(GridViewPort* gridView);
+    void SaveSolvePreferences();
+    void ToggleSkipAfterEntry();
+
+    // --- cursor primitives ---
+    void MoveCursor(int x, int y);
+    void SetDirection(int direction);
+    void ClearHighlight();
+    bool StepCell(int arrow, bool skipBlack, int& x, int& y, bool& jumped) const;
+    bool FindBlankInWord(int& x, int& y);
+
+    // --- movement ---
+    void SwitchDirection();
+    bool ClickCell(int x, int y);
+    void DirectionFromDrag(int x, int y);
+    void RightClickCell(int x, int y);
+    void GoToClue(int number, int direction);
+    void ArrowMove(int arrow);
+    void MoveByWord(int direction, int kind, bool wrap);
+    void GoToFirstWord(bool first, bool switchDirection);
+    void GoToWordStart(bool wholeGrid);
+    void GoToWordEnd(bool wholeGrid);
+    void AdvanceAfterEntry();
+
+    // --- entry ---
+    bool SetCellEntry(int x, int y, char c, bool pencil, bool symbolMode);
+    bool SetCellText(int x, int y, const char* text, bool pencil);
+    bool EraseCell(int x, int y);
+    void TypeChar(char c, bool symbolMode);
+    void TypeText(const char* text);
+    void EraseAtCursor(int move);
+    void TogglePencilAtCursor();
+    void ToggleCircle();
+    void TogglePencilMode();
+
+    // --- check, reveal and completion ---
+    bool IsCellCorrect(const GridCell& c) const;
+    static void RevealCellContent(GridCell& c);
+    bool IsSolved() const;
+    bool CheckCell(int x, int y, bool reveal, bool force);
+    void CheckRange(bool reveal, bool wholeWord);
+    void CheckAll(bool reveal);
+    void RevealIncorrect();
+    void ClearGrid();
+    void RecheckSolved();
+    // The document allows checking and its solution is not locked.
+    bool SolutionAvailable() const;
+
+    // --- undo and clipboard ---
+    void EditCommand(int request, int command) override;
+    void UndoCommand(int request) override;
+    bool IsCommandEnabled(int command) override;
+    void WordCommand(int command);
+    void PasteWord(const std::string& text);
+    void PasteFromClipboard();
+    bool KeepsCrossingLetter(int x, int y) const;
+    // The clipboard form of the cells x1..x2, y1..y2 (column by column).
+    std::string WordText(int x1, int y1, int x2, int y2) const;
+    // Blanks become '-'; false when the text holds a character a word cannot.
+    static bool ValidatePasteText(std::string& text);
+
+private:
+    bool cursorValid() const { return isWhite(cursorX, cursorY); }
+    void repaintAll();
+    void markModified();
+    void rememberOld(const GridCell& c, char& oldLetter, std::unique_ptr<RebusEntry>& oldRecord) const;
+    void finishEntry(int x, int y, char oldLetter, std::unique_ptr<RebusEntry> oldRecord, bool pencil);
+    void announceCompletion(bool wasEmpty);
+    void jumpToBlankIfWanted();
+    bool eraseOrCopyRange(int command, std::string* recorded);
 };
 
 }  // namespace gw
