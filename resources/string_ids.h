@@ -80,3 +80,5 @@
 #define IDS_TXT_DOWN_MISSING    1113
 #define IDS_TXT_EXTRA_LINES     1114
 #define IDS_TXT_BAD_REBUS       1115
+/* File-format messages beyond the original table */
+#define IDS_PATH_TOO_LONG       1201
