@@ -22,7 +22,16 @@ PuzzleFileImage::PuzzleFileImage() {
 }
 
 void PuzzleFileImage::setExtraSection(const char* tag, const uint8_t* data, int length) {
-    if (!tag || !data || length <= 0 || length > ExtraSectionMaxLength) return;
+    if (length > ExtraSectionMaxLength) return;
+    setGridSection(tag, data, length);
+}
+
+bool PuzzleFileImage::isGridSectionTag(const char* tag) {
+    return tag && (std::strcmp(tag, "GEXT") == 0 || std::strcmp(tag, "GRBS") == 0 || std::strcmp(tag, "RUSR") == 0);
+}
+
+void PuzzleFileImage::setGridSection(const char* tag, const uint8_t* data, int length) {
+    if (!tag || !data || length <= 0 || length > SectionLengthLimit) return;
     for (ExtraSection& s : sections) {
         if (std::strcmp(s.tag, tag) == 0) {
             s.data.assign(data, data + length);

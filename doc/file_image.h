@@ -10,6 +10,7 @@ namespace gw {
 constexpr int FileHeaderSize = 52;
 constexpr int ExtraSectionMaxLength = 1024;
 constexpr int ChecksumMaskLength = 8;
+constexpr int SectionLengthLimit = 0xFFFF;  // the file's 16-bit length field
 
 // Offsets into the 52-byte header.
 enum HeaderOffset : int {
@@ -75,6 +76,11 @@ struct PuzzleFileImage {
     void setExtraSection(const char* tag, const uint8_t* data, int length);
     const ExtraSection* getExtraSection(const char* tag) const;
     void removeExtraSection(const char* tag);
+    // The document's own per-square sections ("GEXT", "GRBS", "RUSR") grow with the
+    // grid and may pass 1024 bytes on large grids; they are kept whatever their size
+    // (up to the 16-bit length field). Same placement rules as setExtraSection.
+    void setGridSection(const char* tag, const uint8_t* data, int length);
+    static bool isGridSectionTag(const char* tag);
 
     // Version number major*10+minor from the header text, 0 when it is not "%d.%d".
     int versionNumber() const;

@@ -1,6 +1,7 @@
 // The one open puzzle: built from a file image, written back into it at save.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -43,10 +44,20 @@ public:
     std::string path;
 
     // --- building and writing back ---
-    // Reads a binary file and builds the document from it.
+    // Reads a binary file and builds the document from it. False when the file could
+    // not be read (the caller may then try the text importer).
     bool open(const std::string& path);
-    void buildFromImage(std::unique_ptr<PuzzleFileImage> image, const std::string& path);
+    // False (with a warning) when the image cannot make a puzzle or the path is too long.
+    bool buildFromImage(std::unique_ptr<PuzzleFileImage> image, const std::string& path);
     PuzzleFileImage* buildImageForSave();
+
+    // Run by buildFromImage for a diagramless puzzle, before "puzzle shown" is sent;
+    // the shell sets it to its options-dialog loop. Unset: the puzzle just opens.
+    std::function<void(PuzzleDocument&)> diagramlessLoop;
+
+    // A path must fit the document's path field; longer ones are refused with a warning.
+    static bool pathFits(const std::string& path);
+    static void warnPathTooLong(const std::string& path);
 
     // --- extra sections of the open puzzle ---
     void setExtraSection(const char* tag, const uint8_t* data, int length);
@@ -54,18 +65,34 @@ public:
     void removeExtraSection(const char* tag);
 
     // --- saving ---
-    bool save();
+    // Save (40005), or Save As (40012) which only goes to the save dialog.
+    bool save(int command = 40005);
     bool saveAs(const std::string& path);
 
     // --- locking ---
     bool lockSolution();
     bool unlockSolution();
+    // A key supplied by a tool (before the unlock asks); used once by the next unlock.
+    void setUnlockKey(int key);
+    int toolUnlockKey = 0;
+    // Lock/Unlock and Check/Reveal enabled by the lock state and noCheck.
+    void applyLockState();
+
+    // --- the tools' section services ---
+    // Up to 1024 bytes; 0 bytes stores nothing; either way marks the puzzle modified.
+    bool writeSectionForTool(const char* tag, const uint8_t* data, int length);
+    // The section's length after copying it, or 0 (missing, too big, no puzzle).
+    int readSectionForTool(const char* tag, uint8_t* buffer, int capacity) const;
+    void deleteSectionForTool(const char* tag);
 
     // Asks to save when dirty; false when the puzzle stays open.
     bool close();
 
     // Marks the puzzle changed and enables Save.
     void setDirty();
+
+private:
+    void releasePuzzle();
 };
 
 }  // namespace gw

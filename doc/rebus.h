@@ -22,4 +22,8 @@ struct RebusTable {
     std::array<std::unique_ptr<RebusEntry>, RebusTableSlots> slots;
 };
 
+// Fills the table from an "RTBL" text ("%2d:%s;" pieces). Malformed pieces end or
+// skip the parse quietly; nothing is ever read past the text's terminator.
+void parseRebusTable(const char* text, RebusTable& table);
+
 }  // namespace gw

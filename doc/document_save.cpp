@@ -1,0 +1,65 @@
+// Save and Save As of the open puzzle.
+#include <cstdio>
+
+#include "document_events.h"
+#include "ports/core_context.h"
+#include "puzzle_document.h"
+#include "puzzle_writer.h"
+#include "resources/resource_ids.h"
+#include "resources/string_table.h"
+
+namespace gw {
+
+namespace {
+
+bool fileExists(const std::string& p) {
+    std::FILE* f = std::fopen(p.c_str(), "rb");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}
+
+std::string formatWithNumber(int id, int number) {
+    char text[512];
+    std::snprintf(text, sizeof text, stringText(id), number);
+    return text;
+}
+
+}  // namespace
+
+bool PuzzleDocument::save(int command) {
+    if (!isOpen) return false;
+    if (isScrambled && grid && grid->key != 0) ui().information(formatWithNumber(IDS_SAVING_SCRAMBLED, grid->key));
+
+    if (command == CMD_SAVE && isDirty && !path.empty() && fileExists(path)) {
+        sendToolEvent(doc_event::BeforeSave);
+        PuzzleFileImage* image = buildImageForSave();
+        if (!image || !writePuzzleFile(path, *image)) return false;
+        isDirty = false;
+        ui().enableSave(false);
+        return true;
+    }
+    // A clean puzzle, one without a file, and Save As all go through the save dialog.
+    ui().fileDialog(CMD_SAVE_AS);
+    return false;
+}
+
+bool PuzzleDocument::saveAs(const std::string& newPath) {
+    if (!isOpen) return false;
+    if (!pathFits(newPath)) {
+        warnPathTooLong(newPath);
+        return false;
+    }
+    sendToolEvent(doc_event::BeforeSave);
+    PuzzleFileImage* image = buildImageForSave();
+    if (!image) return false;
+    if (!writePuzzleFile(newPath, *image)) return false;
+    path = newPath;
+    ui().setTitle(std::string(stringText(IDS_PROGRAM_NAME)) + " - " + path);
+    isDirty = false;
+    ui().enableSave(false);
+    sendToolEvent(doc_event::PuzzleSavedAs);
+    return true;
+}
+
+}  // namespace gw
