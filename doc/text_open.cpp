@@ -1,0 +1,28 @@
+// Opening a text puzzle as a new, unsaved document. Kept apart from the parser and
+// the converter so that tools using only those need no document.
+#include "doc/puzzle_document.h"
+#include "doc/text_import.h"
+#include "ports/core_context.h"
+#include "resources/string_table.h"
+
+namespace gw {
+
+bool importTextPuzzle(const std::string& path) {
+    TextPuzzle tp;
+    if (!parseTextPuzzle(path, tp)) {
+        ui().warningById(IDS_IMPORT_UNRECOGNIZED);
+        return false;
+    }
+    if (!checkTextPuzzle(tp)) return false;
+    PuzzleDocument* doc = core().document;
+    if (!doc) return false;
+
+    // Never saved as a binary file yet, so it is changed from the start.
+    doc->isDirty = true;
+    doc->buildFromImage(convertTextPuzzle(tp), importedPuzzlePath(path));
+    if (!doc->isOpen) return false;
+    doc->setDirty();
+    return true;
+}
+
+}  // namespace gw
