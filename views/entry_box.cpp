@@ -1,0 +1,156 @@
+#include "views/entry_box.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace gw {
+namespace {
+
+SIZE textExtent(HFONT font, const std::string& text) {
+    SIZE size{0, 0};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size;
+}
+
+}  // namespace
+
+bool EntryBox::acceptsChar(char c) {
+    return IsCharAlphaNumericA(c) || (c != 0 && std::strchr("@#$%&+?", c) != nullptr);
+}
+
+EntryBox* EntryBox::openEditable(HWND owner, HINSTANCE instance, HFONT font, int column, int row,
+                                 const std::string& text, int left, int bottom, Done done) {
+    auto* box = new EntryBox;
+    box->editable_ = true;
+    box->column_ = column;
+    box->row_ = row;
+    box->initial_ = text.substr(0, MaxEntryLength);
+    box->done_ = std::move(done);
+    SIZE size = textExtent(font, "WWWWWWWW");
+    if (!box->createWindow(owner, instance, font, WS_POPUP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL, 0, left, bottom,
+                           size.cx, size.cy + 2)) {
+        delete box;
+        return nullptr;
+    }
+    SendMessageA(box->hwnd_, EM_LIMITTEXT, MaxEntryLength, 0);
+    SetWindowTextA(box->hwnd_, box->initial_.c_str());
+    SendMessageA(box->hwnd_, EM_SETSEL, 0, -1);
+    ShowWindow(box->hwnd_, SW_SHOW);
+    SetFocus(box->hwnd_);
+    SetCapture(box->hwnd_);
+    return box;
+}
+
+EntryBox* EntryBox::openHover(HWND owner, HINSTANCE instance, HFONT font, int column, int row, const std::string& text,
+                              int left, int bottom) {
+    auto* box = new EntryBox;
+    box->column_ = column;
+    box->row_ = row;
+    box->initial_ = text;
+    SIZE size = textExtent(font, text);
+    const int border = 2 * GetSystemMetrics(SM_CXBORDER);
+    if (!box->createWindow(owner, instance, font, WS_POPUP | WS_BORDER | ES_READONLY | ES_CENTER,
+                           WS_EX_NOACTIVATE | WS_EX_TOPMOST, left, bottom, size.cx + border + 2, size.cy + border)) {
+        delete box;
+        return nullptr;
+    }
+    SetWindowTextA(box->hwnd_, text.c_str());
+    ShowWindow(box->hwnd_, SW_SHOWNOACTIVATE);
+    return box;
+}
+
+bool EntryBox::createWindow(HWND owner, HINSTANCE instance, HFONT font, DWORD style, DWORD exStyle, int left,
+                            int bottom, int width, int height) {
+    // Keep the whole box on the desktop.
+    RECT desk{};
+    GetWindowRect(GetDesktopWindow(), &desk);
+    int x = std::clamp(left, int(desk.left), std::max(int(desk.left), int(desk.right) - width));
+    int y = std::clamp(bottom - height, int(desk.top), std::max(int(desk.top), int(desk.bottom) - height));
+    hwnd_ = CreateWindowExA(exStyle, "EDIT", "", style, x, y, width, height, owner, nullptr, instance, nullptr);
+    if (!hwnd_) return false;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    editProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EntryBox::boxProc)));
+    return true;
+}
+
+EntryBox::~EntryBox() {
+    if (!hwnd_) return;
+    HWND h = hwnd_;
+    hwnd_ = nullptr;
+    if (GetCapture() == h) ReleaseCapture();
+    SetWindowLongPtrA(h, GWLP_USERDATA, 0);
+    if (editProc_) SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
+    DestroyWindow(h);
+}
+
+std::string EntryBox::text() const {
+    char buffer[MaxEntryLength + 2] = {};
+    if (hwnd_) GetWindowTextA(hwnd_, buffer, MaxEntryLength + 1);
+    return std::string(buffer).substr(0, MaxEntryLength);
+}
+
+void EntryBox::finish(bool accepted) {
+    ShowWindow(hwnd_, SW_HIDE);
+    std::string t = accepted ? text() : std::string();
+    Done done = std::move(done_);
+    done_ = nullptr;
+    // The owner normally destroys the box here; nothing of it may be touched afterwards.
+    if (done) done(t, accepted);
+}
+
+LRESULT CALLBACK EntryBox::boxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<EntryBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    WNDPROC original = self->editProc_;
+    try {
+        if (self->editable_) {
+            switch (msg) {
+                case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+                case WM_CHAR: {
+                    const char c = char(wp);
+                    if (c == '\r') {
+                        self->finish(true);
+                        return 0;
+                    }
+                    if (c == 27) {
+                        self->finish(false);
+                        return 0;
+                    }
+                    if (c != '\b' && !acceptsChar(c)) return 0;
+                    break;
+                }
+                case WM_LBUTTONDOWN:
+                case WM_RBUTTONDOWN: {
+                    // With the mouse captured, a press outside the box dismisses it.
+                    POINT pt{short(LOWORD(lp)), short(HIWORD(lp))};
+                    RECT rc{};
+                    GetClientRect(hwnd, &rc);
+                    if (!PtInRect(&rc, pt)) {
+                        self->finish(false);
+                        return 0;
+                    }
+                    break;
+                }
+                case WM_LBUTTONUP: {
+                    // The edit control releases the capture after a click inside; take it back.
+                    LRESULT r = CallWindowProcA(original, hwnd, msg, wp, lp);
+                    if (GetCapture() != hwnd) SetCapture(hwnd);
+                    return r;
+                }
+                default: break;
+            }
+        } else if (msg == WM_MOUSEACTIVATE) {
+            return MA_NOACTIVATE;
+        }
+    } catch (...) {
+        return 0;
+    }
+    return CallWindowProcA(original, hwnd, msg, wp, lp);
+}
+
+}  // namespace gw

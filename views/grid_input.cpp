@@ -1,0 +1,289 @@
+// The grid canvas's window procedure: painting, keys, characters, mouse and focus.
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "doc/puzzle_document.h"
+#include "doc/puzzle_grid.h"
+#include "ports/core_context.h"
+#include "shell/application.h"
+#include "solve/edit_target.h"
+#include "views/entry_box.h"
+#include "views/grid_geometry.h"
+#include "views/grid_view.h"
+
+namespace gw {
+namespace {
+
+constexpr int MenuPositionCheck = 10;
+constexpr int MenuPositionReveal = 11;
+
+bool keyDown(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+LRESULT CALLBACK GridView::canvasProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<GridView*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self || self->canvas_ != hwnd) return DefWindowProcA(hwnd, msg, wp, lp);
+    try {
+        return self->canvasMessage(msg, wp, lp);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT GridView::canvasMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT: onPaint(); return 0;
+        case WM_ERASEBKGND: {
+            RECT rc{};
+            GetClientRect(canvas_, &rc);
+            FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            return 1;
+        }
+        case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+        case WM_KEYDOWN: onKeyDown(wp); return 0;
+        case WM_CHAR: onChar(char(wp)); return 0;
+        case WM_LBUTTONDOWN: onLeftDown(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); return 0;
+        case WM_LBUTTONUP: onLeftUp(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); return 0;
+        case WM_RBUTTONDOWN: onRightDown(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); return 0;
+        case WM_MOUSEMOVE: onMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lp) == HTCLIENT) {
+                SetCursor(pointer_);
+                return TRUE;
+            }
+            break;
+        case WM_SETFOCUS: onFocus(); return 0;
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse (a message box, say): the press is over.
+            if (reinterpret_cast<HWND>(lp) != canvas_) leftHeld_ = false;
+            return 0;
+        default: break;
+    }
+    return canvasClassProc_ ? CallWindowProcA(canvasClassProc_, canvas_, msg, wp, lp)
+                            : DefWindowProcA(canvas_, msg, wp, lp);
+}
+
+void GridView::onPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(canvas_, &ps);
+    const auto cols = gridgeom::cellsInSpan(ps.rcPaint.left, ps.rcPaint.right, cell_, grid_->width);
+    const auto rows = gridgeom::cellsInSpan(ps.rcPaint.top, ps.rcPaint.bottom, cell_, grid_->height);
+    paintGrid(dc, *grid_, screenPaintParams(cols.first, cols.last, rows.first, rows.last));
+    EndPaint(canvas_, &ps);
+}
+
+// ---- keys and characters ----
+
+void GridView::onKeyDown(WPARAM key) {
+    const bool shift = keyDown(VK_SHIFT);
+    const bool ctrl = keyDown(VK_CONTROL);
+    PuzzleGrid& g = *grid_;
+    switch (key) {
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN: {
+            const bool horizontal = key == VK_LEFT || key == VK_RIGHT;
+            const int arrow = key == VK_UP ? ArrowUp : key == VK_DOWN ? ArrowDown : key == VK_LEFT ? ArrowLeft : ArrowRight;
+            // Shift wins over Ctrl.
+            if (shift)
+                g.MoveByWord(horizontal ? DirAcross : DirDown, arrow, false);
+            else if (ctrl) {
+                if (g.currentDirection != (horizontal ? DirAcross : DirDown)) g.SwitchDirection();
+            } else
+                g.ArrowMove(arrow);
+            break;
+        }
+        case VK_TAB:
+        case VK_RETURN: g.MoveByWord(DirNone, shift ? 5 : 6, true); break;
+        case VK_HOME: g.GoToWordStart(shift); break;
+        case VK_END: g.GoToWordEnd(shift); break;
+        case VK_BACK: g.EraseAtCursor(2); break;
+        case VK_DELETE: g.EraseAtCursor(0); break;
+        case VK_INSERT:
+            if (shift)
+                openSymbolPicker();
+            else
+                openMultiLetterEntry();
+            break;
+        default: break;
+    }
+}
+
+void GridView::onChar(char c) {
+    PuzzleGrid& g = *grid_;
+    if (c == ' ') {
+        if (keyDown(VK_SHIFT))
+            g.TogglePencilAtCursor();
+        else
+            g.EraseAtCursor(1);
+    } else if (c == '*') {
+        g.ToggleCircle();
+    } else if (static_cast<unsigned char>(c) >= ' ' && EntryBox::acceptsChar(c)) {
+        g.TypeChar(c, false);
+    }
+}
+
+// ---- mouse ----
+
+int GridView::cellAt(int pixel) const { return pixel < 0 ? -1 : pixel / std::max(1, cell_); }
+
+void GridView::onLeftDown(int x, int y) {
+    if (grid_->ClickCell(cellAt(x), cellAt(y))) {
+        SetFocus(canvas_);
+        SetCapture(canvas_);
+        leftHeld_ = true;
+    }
+}
+
+void GridView::onLeftUp(int x, int y) {
+    if (!leftHeld_) return;
+    leftHeld_ = false;
+    if (!box_ && !picker_ && GetCapture() == canvas_) ReleaseCapture();
+    grid_->DirectionFromDrag(cellAt(x), cellAt(y));
+}
+
+void GridView::onRightDown(int x, int y) {
+    if (rbuttonSwitch_)
+        grid_->RightClickCell(cellAt(x), cellAt(y));
+    else
+        showGridMenu();
+}
+
+void GridView::prepareGridMenu(HMENU popup) const {
+    auto grey = [popup](UINT item, UINT by, bool off) { EnableMenuItem(popup, item, by | (off ? MF_GRAYED : MF_ENABLED)); };
+    grey(cmd::Undo, MF_BYCOMMAND, !grid_->IsCommandEnabled(cmd::Undo));
+    grey(cmd::Paste, MF_BYCOMMAND, !(IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_OEMTEXT)));
+    const PuzzleDocument* doc = core().document;
+    const bool locked = doc && (doc->noCheck || doc->isScrambled);
+    grey(MenuPositionCheck, MF_BYPOSITION, locked);
+    grey(MenuPositionReveal, MF_BYPOSITION, locked);
+}
+
+void GridView::showGridMenu() {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), "POPUPGRID");
+    if (!menu) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    if (popup) {
+        prepareGridMenu(popup);
+        POINT pt{};
+        GetCursorPos(&pt);
+        const int command = int(TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y, 0, canvas_, nullptr));
+        if (command) SendMessageA(GetAncestor(canvas_, GA_ROOT), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    }
+    DestroyMenu(menu);
+}
+
+void GridView::onMouseMove(int x, int y) {
+    SetCursor(pointer_);
+    if (leftHeld_ || (box_ && box_->editable())) return;
+    RECT rc{};
+    GetClientRect(canvas_, &rc);
+    const POINT pt{x, y};
+    if (!PtInRect(&rc, pt)) {
+        if (GetCapture() == canvas_) ReleaseCapture();
+        closeHoverBox();
+        return;
+    }
+    const int column = cellAt(x), row = cellAt(y);
+    if (box_ && box_->column() == column && box_->row() == row) return;
+    closeHoverBox();
+    const GridCell* cell = grid_->isWhite(column, row) ? &grid_->cell(column, row) : nullptr;
+    if (cell && cell->userRebus && cell->userRebus->length > 3) {
+        POINT corner{column * cell_ - 1, row * cell_ - 2};
+        ClientToScreen(canvas_, &corner);
+        std::string text(cell->userRebus->text, size_t(std::min<int>(cell->userRebus->length, RebusMaxText)));
+        box_.reset(EntryBox::openHover(canvas_, instance_, numberFont_, column, row, text, corner.x, corner.y));
+        // Capture so that leaving the canvas is seen and the box closed.
+        if (GetCapture() != canvas_) SetCapture(canvas_);
+    } else if (GetCapture() == canvas_) {
+        ReleaseCapture();
+    }
+}
+
+void GridView::onFocus() {
+    if (Application* app = Application::current()) {
+        app->setEditHandler(grid_);
+        app->setUndoHandler(grid_);
+    }
+}
+
+void GridView::applyAutomove() {
+    if (!automove_ || !canvas_ || GetFocus() != canvas_ || !grid_->inGrid(cursorX_, cursorY_)) return;
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    RECT area{};
+    GetWindowRect(container_, &area);
+    if (!PtInRect(&area, pointer)) return;
+    POINT local = pointer;
+    ScreenToClient(canvas_, &local);
+    if (cellAt(local.x) == cursorX_ && cellAt(local.y) == cursorY_) return;
+    POINT target{(cursorX_ + 1) * cell_ - 2, (cursorY_ + 1) * cell_ - 2};
+    ClientToScreen(canvas_, &target);
+    SetCursorPos(target.x, target.y);
+}
+
+// ---- boxes ----
+
+HWND GridView::boxWindow() const { return box_ ? box_->hwnd() : nullptr; }
+bool GridView::boxIsEditable() const { return box_ && box_->editable(); }
+
+void GridView::closeHoverBox() {
+    if (box_ && !box_->editable()) box_.reset();
+}
+
+void GridView::closeBoxWindow() {
+    box_.reset();
+    if (picker_) {
+        HWND p = picker_;
+        picker_ = nullptr;
+        if (IsWindow(p)) DestroyWindow(p);
+    }
+}
+
+void GridView::closeBoxes() {
+    const bool hadBox = box_ || picker_;
+    closeBoxWindow();
+    if (hadBox && canvas_ && IsWindowVisible(canvas_)) SetFocus(canvas_);
+}
+
+void GridView::openMultiLetterEntry() {
+    PuzzleGrid& g = *grid_;
+    if (!g.isWhite(cursorX_, cursorY_)) return;
+    const GridCell& cell = g.cell(cursorX_, cursorY_);
+    if (cell.flags & Revealed) return;
+    closeBoxWindow();
+    std::string text;
+    if (cell.userRebus) {
+        if (cell.userRebus->kind == RebusPlain)
+            text.assign(cell.userRebus->text, size_t(std::clamp<int>(cell.userRebus->length, 0, RebusMaxText)));
+    } else if (cell.fill != '-') {
+        text.assign(1, cell.fill);
+    }
+    POINT corner{cursorX_ * cell_ - 1, (cursorY_ + 1) * cell_};
+    ClientToScreen(canvas_, &corner);
+    box_.reset(EntryBox::openEditable(canvas_, instance_, numberFont_, cursorX_, cursorY_, text, corner.x, corner.y,
+                                      [this](const std::string& t, bool accepted) { commitEntry(t, accepted); }));
+}
+
+void GridView::commitEntry(const std::string& text, bool accepted) {
+    box_.reset();
+    if (canvas_) SetFocus(canvas_);
+    if (accepted && !text.empty()) grid_->TypeText(text.c_str());
+}
+
+void GridView::openSymbolPicker() {
+    PuzzleGrid& g = *grid_;
+    if (!g.isWhite(cursorX_, cursorY_) || (g.cell(cursorX_, cursorY_).flags & Revealed)) return;
+    closeBoxWindow();
+    auto& opener = symbolPickerOpener();
+    if (!opener) return;
+    POINT corner{cursorX_ * cell_ - 1, (cursorY_ + 1) * cell_ - 1};
+    ClientToScreen(canvas_, &corner);
+    picker_ = opener(canvas_, symbolFont_, corner, cell_ / 2);
+}
+
+}  // namespace gw

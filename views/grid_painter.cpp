@@ -1,0 +1,218 @@
+#include "views/grid_painter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "doc/puzzle_grid.h"
+
+namespace gw {
+namespace {
+
+// A GDI object deleted when the paint ends.
+struct GdiObject {
+    HGDIOBJ handle;
+    explicit GdiObject(HGDIOBJ h) : handle(h) {}
+    ~GdiObject() {
+        if (handle) DeleteObject(handle);
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    operator HBRUSH() const { return static_cast<HBRUSH>(handle); }
+    operator HPEN() const { return static_cast<HPEN>(handle); }
+};
+
+// Restores the DC's selections and modes when the paint ends.
+struct SavedDc {
+    HDC dc;
+    int saved;
+    explicit SavedDc(HDC d) : dc(d), saved(SaveDC(d)) {}
+    ~SavedDc() { RestoreDC(dc, saved); }
+};
+
+COLORREF printBlockColour(int index) {
+    switch (index) {
+        case PrintDarkGrey: return RGB(64, 64, 64);
+        case PrintGrey: return RGB(128, 128, 128);
+        case PrintLightGrey: return RGB(192, 192, 192);
+        default: return RGB(0, 0, 0);
+    }
+}
+
+void fillLine(HDC dc, HBRUSH brush, int x, int y, int w, int h) {
+    RECT r{x, y, x + w, y + h};
+    FillRect(dc, &r, brush);
+}
+
+// Row and column lines of the whole range.
+void paintLines(HDC dc, HBRUSH black, const GridPaintParams& p, int ox, int oy) {
+    const int cw = p.cellWidth, ch = p.cellHeight;
+    const int top = oy + p.firstRow * ch - 1, bottom = oy + p.lastRow * ch - 1;
+    const int left = ox + p.firstColumn * cw - 1, right = ox + p.lastColumn * cw - 1;
+    for (int c = p.firstColumn; c <= p.lastColumn; ++c) fillLine(dc, black, ox + c * cw - 1, top, 1, bottom - top + 1);
+    for (int r = p.firstRow; r <= p.lastRow; ++r) fillLine(dc, black, left, oy + r * ch - 1, right - left + 1, 1);
+}
+
+// Printing with outline only: just the stretches of line that border a letter cell.
+void paintOutlineLines(HDC dc, HBRUSH black, const PuzzleGrid& g, const GridPaintParams& p, int ox, int oy) {
+    const int cw = p.cellWidth, ch = p.cellHeight;
+    auto white = [&](int x, int y) { return g.isWhite(x, y); };
+    for (int r = p.firstRow; r <= p.lastRow; ++r) {
+        int runStart = -1;
+        for (int c = p.firstColumn; c <= p.lastColumn; ++c) {
+            bool borders = c < p.lastColumn && ((r < p.lastRow && white(c, r)) || (r > p.firstRow && white(c, r - 1)));
+            if (borders && runStart < 0) runStart = c;
+            if (!borders && runStart >= 0) {
+                fillLine(dc, black, ox + runStart * cw - 1, oy + r * ch - 1, (c - runStart) * cw + 1, 1);
+                runStart = -1;
+            }
+        }
+    }
+    for (int c = p.firstColumn; c <= p.lastColumn; ++c) {
+        int runStart = -1;
+        for (int r = p.firstRow; r <= p.lastRow; ++r) {
+            bool borders = r < p.lastRow && ((c < p.lastColumn && white(c, r)) || (c > p.firstColumn && white(c - 1, r)));
+            if (borders && runStart < 0) runStart = r;
+            if (!borders && runStart >= 0) {
+                fillLine(dc, black, ox + c * cw - 1, oy + runStart * ch - 1, 1, (r - runStart) * ch + 1);
+                runStart = -1;
+            }
+        }
+    }
+}
+
+struct Tools {
+    GdiObject black{CreateSolidBrush(RGB(0, 0, 0))};
+    GdiObject pen{CreatePen(PS_SOLID, 1, RGB(0, 0, 0))};
+    GdiObject currentLetter;
+    GdiObject currentWord;
+    GdiObject red{CreateSolidBrush(RGB(255, 0, 0))};
+    GdiObject printBlock;
+    Tools(const GridPaintParams& p)
+        : currentLetter(CreateSolidBrush(p.currentLetterColour)),
+          currentWord(CreateSolidBrush(p.currentWordColour)),
+          printBlock(p.printing ? CreateSolidBrush(printBlockColour(p.printBrushIndex)) : nullptr) {}
+};
+
+void drawText(HDC dc, const GridPaintParams& p, int column, int row, HFONT font, COLORREF colour, int x, int y,
+              const char* text, int length) {
+    SelectObject(dc, font);
+    SetTextColor(dc, colour);
+    TextOutA(dc, x, y, text, length);
+    if (p.trace) p.trace->push_back({column, row, font, colour, std::string(text, size_t(length))});
+}
+
+void paintCellContent(HDC dc, const GridCell& cell, const GridPaintParams& p, int column, int row, int x, int y,
+                      int& footnote) {
+    const bool solutionShown = (p.flags & ShowSolution) && (cell.solution != '-' || cell.solutionRebus);
+    const bool entryShown = (p.flags & ShowEntries) && (cell.fill != '-' || cell.userRebus);
+    if (!solutionShown && !entryShown) return;
+    const RebusEntry* record = solutionShown ? cell.solutionRebus.get() : cell.userRebus.get();
+    const char letter = solutionShown ? cell.solution : cell.fill;
+    const COLORREF colour = ((p.flags & ShowEntries) && (cell.flags & Pencil)) ? p.pencilColour : p.letterColour;
+    const int cx = (column + 1) * p.cellWidth - p.cellWidth / 2 + p.origin.left;
+    const int bottom = y + p.cellHeight;
+
+    SetTextAlign(dc, TA_CENTER | TA_BOTTOM);
+    if (!record) {
+        drawText(dc, p, column, row, p.letterFont, colour, cx, bottom, &letter, 1);
+        return;
+    }
+    int length = record->length;
+    if (length < 0) length = 0;
+    if (length > RebusMaxText) length = RebusMaxText;
+    if (length <= 1) {
+        HFONT font = record->kind != RebusPlain ? p.symbolFont : p.letterFont;
+        drawText(dc, p, column, row, font, colour, cx, bottom, record->text, length);
+    } else if (length <= 3) {
+        drawText(dc, p, column, row, p.numberFont, colour, cx, bottom - 1, record->text, length);
+    } else if (!p.printing) {
+        char shown[5] = {record->text[0], record->text[1], '.', '.', 0};
+        drawText(dc, p, column, row, p.numberFont, colour, cx, bottom - 1, shown, 4);
+    } else {
+        // On paper the entry is listed in a footnote instead.
+        char note[16];
+        int n = snprintf(note, sizeof note, "(%d)", footnote++);
+        drawText(dc, p, column, row, p.numberFont, colour, cx, bottom - 1, note, n);
+    }
+    (void)x;
+}
+
+void paintLetterCell(HDC dc, const GridCell& cell, const GridPaintParams& p, const Tools& t,
+                     int column, int row, int x, int y, int& footnote) {
+    const RECT r{x, y, x + p.cellWidth - p.innerWidth, y + p.cellHeight - p.innerHeight};
+    if (p.flags & ShowHighlights) {
+        if (column == p.cursorColumn && row == p.cursorRow)
+            FillRect(dc, &r, t.currentLetter);
+        else if (cell.flags & Highlighted)
+            FillRect(dc, &r, t.currentWord);
+    }
+    if (cell.flags & Circled) {
+        SelectObject(dc, GetStockObject(NULL_BRUSH));
+        SelectObject(dc, static_cast<HPEN>(t.pen));
+        Ellipse(dc, r.left, r.top, r.right, r.bottom);
+    }
+    if (p.flags & ShowMarks) {
+        if (cell.flags & (WasIncorrect | Revealed)) {
+            const int third = p.cellWidth / 3;
+            POINT corner[3] = {{r.right - third, r.top}, {r.right, r.top}, {r.right, r.top + p.cellHeight / 3}};
+            SelectObject(dc, static_cast<HPEN>(t.pen));
+            SelectObject(dc, (cell.flags & WasIncorrect) ? static_cast<HBRUSH>(t.black) : static_cast<HBRUSH>(t.red));
+            Polygon(dc, corner, 3);
+        } else if (cell.flags & Incorrect) {
+            SelectObject(dc, static_cast<HPEN>(t.pen));
+            MoveToEx(dc, r.left, r.top, nullptr);
+            LineTo(dc, r.right, r.bottom);
+            MoveToEx(dc, r.left, r.bottom - 1, nullptr);
+            LineTo(dc, r.right, r.top - 1);
+        }
+    }
+    if ((p.flags & ShowNumbers) && (cell.flags & (AcrossStart | DownStart))) {
+        char number[8];
+        int n = snprintf(number, sizeof number, "%d", cell.number % 10000);
+        SetTextAlign(dc, TA_LEFT | TA_TOP);
+        drawText(dc, p, column, row, p.numberFont, p.numberColour, x + 1, y, number, n);
+    }
+    paintCellContent(dc, cell, p, column, row, x, y, footnote);
+}
+
+}  // namespace
+
+void paintGrid(HDC dc, const PuzzleGrid& g, const GridPaintParams& p) {
+    if (p.cellWidth < 1 || p.cellHeight < 1) return;
+    SavedDc saved(dc);
+    Tools tools(p);
+    SetBkMode(dc, TRANSPARENT);
+    const int ox = p.origin.left, oy = p.origin.top;
+    const int lastColumn = std::min<int>(p.lastColumn, g.width), lastRow = std::min<int>(p.lastRow, g.height);
+    const bool outlineOnly = p.printing && p.printBrushIndex == PrintOutlineOnly;
+
+    if (outlineOnly)
+        paintOutlineLines(dc, tools.black, g, p, ox, oy);
+    else
+        paintLines(dc, tools.black, p, ox, oy);
+
+    if (!(p.diagramless && !(p.flags & ShowSolution))) {
+        int footnote = 1;
+        for (int column = std::max(0, p.firstColumn); column < lastColumn; ++column) {
+            for (int row = std::max(0, p.firstRow); row < lastRow; ++row) {
+                const GridCell& cell = g.cell(column, row);
+                const int x = ox + column * p.cellWidth, y = oy + row * p.cellHeight;
+                if (cell.isWhite()) {
+                    paintLetterCell(dc, cell, p, tools, column, row, x, y, footnote);
+                } else if (!outlineOnly) {
+                    RECT block{x, y, x + p.cellWidth, y + p.cellHeight};
+                    FillRect(dc, &block, p.printing ? static_cast<HBRUSH>(tools.printBlock) : static_cast<HBRUSH>(tools.black));
+                }
+            }
+        }
+    }
+    if (p.printing && p.legend && *p.legend) {
+        SetTextAlign(dc, TA_LEFT | TA_TOP);
+        SelectObject(dc, p.numberFont);
+        SetTextColor(dc, RGB(0, 0, 0));
+        TextOutA(dc, ox, oy + p.lastRow * p.cellHeight + 3, p.legend, int(strlen(p.legend)));
+    }
+}
+
+}  // namespace gw
