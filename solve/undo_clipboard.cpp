@@ -1,0 +1,272 @@
+// The word clipboard (Cut, Copy, Paste, Erase, Selective Erase) and the
+// single-step undo, as served to the Edit menu.
+#include <cstring>
+
+#include "doc/puzzle_grid.h"
+#include "ports/core_context.h"
+#include "ports/view_ports.h"
+#include "resources/string_ids.h"
+
+namespace gw {
+namespace {
+
+constexpr int MaxBracketText = 9;
+
+bool isAsciiLower(char c) { return c >= 'a' && c <= 'z'; }
+bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAsciiAlnum(char c) { return isAsciiDigit(c) || (c >= 'A' && c <= 'Z') || isAsciiLower(c); }
+
+void appendCellText(std::string& out, const GridCell& c) {
+    if (c.fill == '-')
+        out += ' ';
+    else
+        out += (c.flags & Pencil) && c.fill >= 'A' && c.fill <= 'Z' ? char(c.fill - 'A' + 'a') : c.fill;
+    if (!c.userRebus) return;
+    const RebusEntry& r = *c.userRebus;
+    out += '[';
+    if (r.kind != RebusPlain) {
+        out += '#';
+        out += std::to_string(unsigned(static_cast<unsigned char>(r.text[0])));
+    } else {
+        const int n = r.length < 0 ? 0 : (r.length > RebusMaxText ? RebusMaxText : r.length);
+        out.append(r.text, size_t(n));
+    }
+    out += ']';
+}
+
+}  // namespace
+
+std::string PuzzleGrid::WordText(int x1, int y1, int x2, int y2) const {
+    std::string text;
+    for (int x = x1; x <= x2; ++x)
+        for (int y = y1; y <= y2; ++y)
+            if (isWhite(x, y)) appendCellText(text, cells[x][y]);
+    return text;
+}
+
+bool PuzzleGrid::KeepsCrossingLetter(int x, int y) const {
+    if (currentDirection == DirNone) return true;
+    // Look along the crossing word.
+    const int dx = currentDirection == DirDown ? 1 : 0, dy = currentDirection == DirAcross ? 1 : 0;
+    const bool first = !isWhite(x - dx, y - dy);
+    const bool last = !isWhite(x + dx, y + dy);
+    if (first && last) return false;  // no crossing word
+    for (int cx = x - dx, cy = y - dy; isWhite(cx, cy); cx -= dx, cy -= dy)
+        if (cells[cx][cy].isEmpty()) return false;
+    for (int cx = x + dx, cy = y + dy; isWhite(cx, cy); cx += dx, cy += dy)
+        if (cells[cx][cy].isEmpty()) return false;
+    return true;
+}
+
+// Cut, Copy, Erase and Selective Erase over the current word. When an undo text
+// was recorded, it is also handed back through recorded.
+bool PuzzleGrid::eraseOrCopyRange(int command, std::string* recorded) {
+    if (!cursorValid()) return false;
+    int x1, y1, x2, y2;
+    CurrentWordRange(x1, y1, x2, y2);
+    if (!inGrid(x1, y1) || !inGrid(x2, y2)) return false;
+
+    std::string text;
+    for (int x = x1; x <= x2; ++x) {
+        for (int y = y1; y <= y2; ++y) {
+            if (!isWhite(x, y)) continue;
+            appendCellText(text, cells[x][y]);
+            if (command == cmd::Copy) continue;
+            if (command == cmd::SelectiveErase && KeepsCrossingLetter(x, y)) continue;
+            EraseCell(x, y);  // a revealed cell refuses and keeps its letter
+        }
+    }
+
+    bool wroteUndo = false;
+    if (command != cmd::Copy) {
+        if (view) view->invalidateRange(x1, y1, x2, y2);
+        if (text.size() >= 2) {
+            // The whole text is kept (not a fixed 39 characters): a cut inside a
+            // bracket group could never be pasted back by Undo.
+            undo = UndoRecord{};
+            undo.kind = UndoWord;
+            undo.x = cursorX;
+            undo.y = cursorY;
+            undo.direction = currentDirection;
+            undo.wordText = text;
+            wroteUndo = true;
+            if (recorded) *recorded = text;
+        }
+    }
+    if (!text.empty() && command != cmd::Erase) ui().copyTextToClipboard(text);
+    return wroteUndo;
+}
+
+void PuzzleGrid::WordCommand(int command) { eraseOrCopyRange(command, nullptr); }
+
+bool PuzzleGrid::ValidatePasteText(std::string& text) {
+    for (char& c : text) {
+        if (c == ' ') {
+            c = '-';
+            continue;
+        }
+        if (isAsciiAlnum(c) || c == '[' || c == ']' || c == '#') continue;
+        if (c != '\0' && std::strchr("@#$%&+?", c)) continue;
+        return false;
+    }
+    return true;
+}
+
+void PuzzleGrid::PasteFromClipboard() {
+    std::optional<std::string> text = ui().getClipboardText();
+    if (!text) return;
+    if (!ValidatePasteText(*text)) {
+        ui().warningById(IDS_PASTE_NOT_ALPHA);
+        return;
+    }
+    PasteWord(*text);
+}
+
+void PuzzleGrid::PasteWord(const std::string& text) {
+    if (text.empty() || !cursorValid()) return;
+    int x1, y1, x2, y2;
+    CurrentWordRange(x1, y1, x2, y2);
+    if (!inGrid(x1, y1) || !inGrid(x2, y2)) return;
+
+    int rangeCells = 0;
+    for (int x = x1; x <= x2; ++x)
+        for (int y = y1; y <= y2; ++y)
+            if (isWhite(x, y)) ++rangeCells;
+
+    // A bracket group belongs to the character before it and adds no cell.
+    const size_t n = text.size();
+    int textCells = 0;
+    for (size_t i = 0; i < n;) {
+        if (text[i] == '[') {
+            const size_t close = text.find(']', i + 1);
+            if (close == std::string::npos) return;
+            i = close + 1;
+        } else {
+            ++textCells;
+            ++i;
+        }
+    }
+    if (textCells > rangeCells &&
+        ui().questionById(IDS_PASTE_TRUNCATE, ButtonsOkCancel) != AnswerOk)
+        return;
+
+    std::string former;
+    const bool recorded = eraseOrCopyRange(cmd::Erase, &former);
+
+    size_t i = 0;
+    for (int x = x1; x <= x2 && i < n; ++x) {
+        for (int y = y1; y <= y2 && i < n; ++y) {
+            if (!isWhite(x, y)) continue;
+            const char c = text[i++];
+            const bool pencil = isAsciiLower(c);
+            if (i < n && text[i] == '[') {
+                if (i + 1 < n && text[i + 1] == '#') {
+                    unsigned code = 0;
+                    size_t j = i + 2;
+                    for (; j < n && isAsciiDigit(text[j]); ++j) code = (code * 10 + unsigned(text[j] - '0')) % 256;
+                    if (j >= n || text[j] != ']') return;  // malformed: stop where we are
+                    SetCellEntry(x, y, char(static_cast<unsigned char>(code)), pencil, true);
+                    i = j + 1;
+                } else {
+                    const size_t close = text.find(']', i + 1);
+                    if (close == std::string::npos) return;
+                    const size_t length = close - (i + 1);
+                    char group[MaxBracketText + 1] = {};
+                    const size_t keep = length < size_t(MaxBracketText) ? length : size_t(MaxBracketText);
+                    std::memcpy(group, text.data() + i + 1, keep);
+                    if (keep == 1)
+                        SetCellEntry(x, y, group[0], pencil, false);
+                    else
+                        SetCellText(x, y, group, pencil);
+                    i = close + 1;
+                }
+            } else {
+                SetCellEntry(x, y, c, pencil, false);
+            }
+        }
+    }
+
+    if (recorded) {
+        // One Undo brings the whole former word back, not just the last cell.
+        undo = UndoRecord{};
+        undo.kind = UndoWord;
+        undo.x = cursorX;
+        undo.y = cursorY;
+        undo.direction = currentDirection;
+        undo.wordText = former;
+    }
+    if (view) view->invalidateRange(x1, y1, x2, y2);
+}
+
+void PuzzleGrid::UndoCommand(int request) {
+    if (request == EditRequestMenuState) {
+        ui().enableCommand(cmd::Undo, undo.kind != UndoNothing);
+        return;
+    }
+    if (request != EditRequestExecute || undo.kind == UndoNothing) return;
+
+    // The entry operations below overwrite the record, so take it first.
+    UndoRecord rec = std::move(undo);
+    undo = UndoRecord{};
+    if (!isWhite(rec.x, rec.y)) return;
+    if (rec.x != cursorX || rec.y != cursorY) MoveCursor(rec.x, rec.y);
+
+    auto restoreDirection = [&] {
+        if (rec.direction == DirNone && currentDirection == DirNone) return;
+        if (currentDirection != DirNone) ClearHighlight();
+        if (rec.direction != DirNone) SetDirection(rec.direction);
+    };
+
+    if (rec.kind == UndoCell) {
+        const bool pencil = isAsciiLower(rec.oldLetter);
+        bool changed;
+        if (rec.oldRecord && rec.oldRecord->kind != RebusPlain) {
+            changed = SetCellEntry(cursorX, cursorY, rec.oldRecord->text[0], false, true);
+        } else if (rec.oldRecord && rec.oldRecord->length == 1) {
+            changed = SetCellEntry(cursorX, cursorY, rec.oldRecord->text[0], pencil, false);
+        } else if (rec.oldRecord) {
+            char text[RebusMaxText + 1] = {};
+            const int n = rec.oldRecord->length > RebusMaxText ? RebusMaxText : rec.oldRecord->length;
+            if (n > 0) std::memcpy(text, rec.oldRecord->text, size_t(n));
+            changed = SetCellText(cursorX, cursorY, text, pencil);
+        } else {
+            changed = SetCellEntry(cursorX, cursorY, rec.oldLetter, pencil, false);
+        }
+        if (changed && view) view->invalidateCell(cursorX, cursorY);
+        restoreDirection();
+    } else if (rec.kind == UndoWord) {
+        restoreDirection();
+        PasteWord(rec.wordText);
+    }
+}
+
+bool PuzzleGrid::IsCommandEnabled(int command) {
+    switch (command) {
+    case cmd::Cut:
+    case cmd::Copy:
+    case cmd::Erase:
+    case cmd::SelectiveErase: return true;
+    case cmd::Paste: return ui().clipboardHasText();
+    case cmd::Undo: return undo.kind != UndoNothing;
+    default: return false;
+    }
+}
+
+void PuzzleGrid::EditCommand(int request, int command) {
+    if (request == EditRequestMenuState) {
+        for (int c : {cmd::Cut, cmd::Copy, cmd::Erase, cmd::SelectiveErase, cmd::Paste})
+            ui().enableCommand(c, IsCommandEnabled(c));
+        return;
+    }
+    if (request != EditRequestExecute) return;
+    switch (command) {
+    case cmd::Cut:
+    case cmd::Copy:
+    case cmd::Erase:
+    case cmd::SelectiveErase: WordCommand(command); break;
+    case cmd::Paste: PasteFromClipboard(); break;
+    default: break;
+    }
+}
+
+}  // namespace gw
