@@ -1,0 +1,31 @@
+// Text puzzles are hand-written, so the importer sees every kind of mistake. Parsing,
+// checking and converting must never crash, and a puzzle that passes the check must
+// convert into an image the document can be built from.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "doc/file_image.h"
+#include "doc/text_import.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size > 64 * 1024) return 0;  // larger inputs only slow the search down
+    const std::string text(reinterpret_cast<const char*>(data), size);
+
+    gw::TextPuzzle tp;
+    if (!gw::parseTextPuzzleText(text, tp)) return 0;
+    if (!gw::checkTextPuzzle(tp)) return 0;
+    std::unique_ptr<gw::PuzzleFileImage> image = gw::convertTextPuzzle(tp);
+    if (!image) return 0;
+
+    const int w = image->header.width(), h = image->header.height();
+    if (w < 1 || w > 39 || h < 1 || h > 39) __builtin_trap();
+    const size_t cells = size_t(w) * size_t(h);
+    if (image->solution.size() < cells || image->fill.size() < cells) __builtin_trap();
+    if (image->clues.size() != size_t(image->header.clueCount())) __builtin_trap();
+    for (const gw::ExtraSection& s : image->sections) {
+        if (s.data.size() != s.length || s.length == 0 || s.length > gw::ExtraSectionMaxLength) __builtin_trap();
+    }
+    return 0;
+}

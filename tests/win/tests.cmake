@@ -1,0 +1,39 @@
+# Windows-only tests: every tests/win/*.cpp goes into win_tests.exe (GoogleTest, cross-built,
+# run under Wine by scripts/test-all.sh). They drive the real windows, so they link the UI
+# library when it exists.
+#
+# Paths the tests can use (compile definitions, Windows form so that Win32 calls take them;
+# Wine maps the Linux root to drive Z:):
+#   GW_BIN_DIR     folder of gridwell.exe, with the plug-ins in Plugins\Tools
+#   GW_SOURCE_DIR  the source tree (samples\ holds the sample puzzles)
+# The runner also sets the environment variable GW_BIN_DIR to the same folder; prefer it
+# when set, so the exe can be run against another build.
+file(GLOB GW_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+if(NOT GW_WIN_TESTS)
+  return()
+endif()
+
+function(gw_windows_path out path)
+  string(REPLACE "/" "\\\\" p "${path}")
+  set(${out} "Z:${p}" PARENT_SCOPE)
+endfunction()
+gw_windows_path(GW_WIN_BIN_DIR "${CMAKE_BINARY_DIR}/bin")
+gw_windows_path(GW_WIN_SOURCE_DIR "${CMAKE_SOURCE_DIR}")
+
+add_executable(win_tests ${GW_WIN_TESTS})
+if(TARGET gwui)
+  target_link_libraries(win_tests PRIVATE gwui)
+endif()
+target_link_libraries(win_tests PRIVATE gwcore ${GW_GTEST_MAIN} ${GW_GTEST}
+  comctl32 comdlg32 gdi32 user32 shell32 advapi32)
+target_include_directories(win_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/.. ${CMAKE_SOURCE_DIR}/resources)
+target_compile_definitions(win_tests PRIVATE
+  GW_BIN_DIR="${GW_WIN_BIN_DIR}" GW_SOURCE_DIR="${GW_WIN_SOURCE_DIR}")
+target_compile_options(win_tests PRIVATE ${GW_WARNINGS})
+set_target_properties(win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+# Tests that launch the program or load the plug-ins need them built first.
+foreach(dep gridwell OVtimer OVtipofday)
+  if(TARGET ${dep})
+    add_dependencies(win_tests ${dep})
+  endif()
+endforeach()
