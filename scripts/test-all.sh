@@ -1,0 +1,330 @@
+#!/usr/bin/env bash
+# The whole test run, as CI does it: install what is missing, then build and run every
+# layer, and end with one line "N passed, N failed" that counts layers (", N skipped" is
+# added when a layer had nothing to run yet). Exits non-zero when any layer failed.
+#
+# Layers, in order (build folders under build/):
+#   native  gcc Release build, ctest                               build/native
+#   asan    gcc Debug build with ASan+UBSan, ctest                  build/asan
+#   win64   mingw x64 build of everything; unit_tests.exe and
+#           win_tests.exe run under Wine + a private Xvfb           build/win64
+#   win32   mingw x86 build of the deliverables (warning-free; cannot run here)  build/win32
+#   fuzz    clang libFuzzer targets, each run for a time budget     build/fuzz
+#   e2e     tests/e2e/*.sh against the win64 build                  build/e2e
+#   bench   each benchmark run briefly; figures reported, never judged
+#
+# Environment knobs (all optional):
+#   GW_LAYERS="native win64"   run only these layers
+#   GW_FUZZ_SECONDS=30         time per fuzz target
+#   GW_E2E_TIMEOUT=600         time limit per e2e script, seconds
+#   GW_TEST_TIMEOUT=900        time limit per test executable, seconds
+#   GW_JOBS=2                  parallel build jobs
+#   GW_BUILD_ROOT=build        where the build folders go
+#   GW_SKIP_DEPS=1             do not run install-deps.sh
+set -uo pipefail
+export DEBIAN_FRONTEND=noninteractive
+
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+BUILD=${GW_BUILD_ROOT:-$ROOT/build}
+case $BUILD in /*) ;; *) BUILD=$ROOT/$BUILD ;; esac
+JOBS=${GW_JOBS:-2}
+FUZZ_SECONDS=${GW_FUZZ_SECONDS:-30}
+E2E_TIMEOUT=${GW_E2E_TIMEOUT:-600}
+TEST_TIMEOUT=${GW_TEST_TIMEOUT:-900}
+LAYERS=${GW_LAYERS:-native asan win64 win32 fuzz e2e bench}
+
+. "$ROOT/scripts/lib.sh"
+
+SUMMARY=()
+PASSED=0
+FAILED=0
+SKIPPED=0
+NOTE=""           # one line of detail a layer leaves for the summary
+WIN64_OK=0        # the win64 build succeeded (e2e needs it)
+WINE_TEMPLATE=""  # pristine prefix made once, cloned for each Wine run
+
+cleanup() {
+  stop_all_prefixes
+  stop_xvfb
+}
+trap cleanup EXIT
+trap 'echo "interrupted"; exit 130' INT TERM
+
+header() {
+  echo
+  echo "======================================================================"
+  echo "== $*"
+  echo "======================================================================"
+}
+
+wanted() { case " $LAYERS " in *" $1 "*) return 0 ;; esac; return 1; }
+
+# run_layer NAME FUNCTION: runs it, times it and records passed / failed / skipped (rc 77).
+run_layer() {
+  local name=$1 fn=$2 start rc secs status
+  wanted "$name" || return 0
+  header "$name"
+  NOTE=""
+  start=$(date +%s)
+  "$fn"
+  rc=$?
+  secs=$(( $(date +%s) - start ))
+  case $rc in
+    0) status=passed; PASSED=$((PASSED + 1)) ;;
+    77) status=skipped; SKIPPED=$((SKIPPED + 1)) ;;
+    *) status=FAILED; FAILED=$((FAILED + 1)) ;;
+  esac
+  echo "-- $name: $status (${secs}s)${NOTE:+ - $NOTE}"
+  SUMMARY+=("$(printf '%-7s %-8s %5ss  %s' "$name" "$status" "$secs" "$NOTE")")
+}
+
+configure() {  # configure DIR [cmake args...]
+  local dir=$1; shift
+  cmake -S "$ROOT" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || {
+    cat "$dir.configure.log"; NOTE="cmake configure failed"; return 1; }
+  grep -E '^-- (fuzz|gw)' "$dir.configure.log" || true
+}
+
+build() {  # build DIR [targets...]
+  local dir=$1; shift
+  local args=()
+  [ $# -gt 0 ] && args=(--target "$@")
+  cmake --build "$dir" -j "$JOBS" "${args[@]}" || { NOTE="build failed"; return 1; }
+}
+
+run_ctest() {
+  local dir=$1 log="$1/ctest.log"
+  (cd "$dir" && ctest --output-on-failure --no-tests=error --timeout "$TEST_TIMEOUT" -j "$JOBS") 2>&1 | tee "$log"
+  local rc=${PIPESTATUS[0]}
+  NOTE=$(grep -E 'tests passed' "$log" | tail -1)
+  return "$rc"
+}
+
+# ---------------------------------------------------------------- native
+layer_native() {
+  mkdir -p "$BUILD"
+  configure "$BUILD/native" -DCMAKE_BUILD_TYPE=Release || return 1
+  build "$BUILD/native" || return 1
+  run_ctest "$BUILD/native"
+}
+
+# ---------------------------------------------------------------- asan
+layer_asan() {
+  mkdir -p "$BUILD"
+  configure "$BUILD/asan" -DCMAKE_BUILD_TYPE=Debug -DGW_SANITIZE=ON -DGW_BENCH=OFF || return 1
+  build "$BUILD/asan" || return 1
+  ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_ctest "$BUILD/asan"
+}
+
+# ---------------------------------------------------------------- Wine helpers
+ensure_display() {
+  [ -n "$GW_XVFB_PID" ] && return 0
+  start_xvfb || return 1
+  echo "Xvfb on $GW_DISPLAY"
+}
+
+ensure_wine_template() {
+  [ -n "$WINE_TEMPLATE" ] && return 0
+  ensure_display || return 1
+  local t="$BUILD/win64/wine/template"
+  echo "creating a fresh Wine prefix (wineboot -i) ..."
+  DISPLAY=$GW_DISPLAY new_prefix "$t" || { echo "wineboot failed"; return 1; }
+  WINE_TEMPLATE=$t
+}
+
+# wine_test EXE PREFIX LOG: runs a GoogleTest exe under Wine; prints its brief output.
+wine_test() {
+  local exe=$1 prefix=$2 log=$3 rc
+  echo "-- $(basename "$exe") under Wine (prefix $prefix)"
+  (
+    cd "$BUILD/win64" &&
+    DISPLAY=$GW_DISPLAY WINEPREFIX=$prefix GW_BIN_DIR=$(windows_path "$BUILD/win64/bin") \
+      timeout -k 10 "$TEST_TIMEOUT" "$WINE_LOADER" "$exe" --gtest_brief=1 --gtest_color=no
+  ) >"$log" 2>&1
+  rc=$?
+  cat "$log"
+  stop_prefix "$prefix"
+  [ $rc -eq 124 ] && echo "!! $(basename "$exe") timed out after ${TEST_TIMEOUT}s"
+  local count
+  count=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$log" | grep -Eo '[0-9]+' | tail -1)
+  NOTE="${NOTE:+$NOTE; }$(basename "$exe" .exe): ${count:-?} tests $([ $rc -eq 0 ] && echo ok || echo "FAILED (exit $rc)")"
+  return $rc
+}
+
+# ---------------------------------------------------------------- win64
+layer_win64() {
+  mkdir -p "$BUILD"
+  configure "$BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DGW_BENCH=OFF || return 1
+  build "$BUILD/win64" || return 1
+  WIN64_OK=1
+  ls -l "$BUILD/win64/bin" "$BUILD/win64/bin/Plugins/Tools" 2>/dev/null | grep -Ei '\.(exe|dll)$' || true
+  [ -f "$BUILD/win64/bin/gridwell.exe" ] || echo "(no gridwell.exe yet: shell/main.cpp is not there)"
+
+  ensure_wine_template || { NOTE="could not create a Wine prefix"; return 1; }
+  local rc=0 exe
+  for exe in unit_tests win_tests; do
+    if [ ! -f "$BUILD/win64/tests/$exe.exe" ]; then
+      echo "-- $exe.exe not built (no sources yet), skipped"
+      continue
+    fi
+    # Each exe starts from a pristine prefix: settings written by one must not leak into the next.
+    clone_prefix "$WINE_TEMPLATE" "$BUILD/win64/wine/$exe" || { NOTE="prefix copy failed"; return 1; }
+    wine_test "$BUILD/win64/tests/$exe.exe" "$BUILD/win64/wine/$exe" "$BUILD/win64/$exe.log" || rc=1
+  done
+  return $rc
+}
+
+# ---------------------------------------------------------------- win32
+layer_win32() {
+  mkdir -p "$BUILD"
+  # The deliverables only: the tests are the same sources as win64, and x86 cannot run here.
+  configure "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DGW_TESTS=OFF -DGW_BENCH=OFF || return 1
+  build "$BUILD/win32" || return 1
+  local built
+  built=$(cd "$BUILD/win32" && find . -name '*.exe' -o -name '*.dll' | sort | tr '\n' ' ')
+  NOTE="built: ${built:-gwcore only}"
+}
+
+# ---------------------------------------------------------------- fuzz
+layer_fuzz() {
+  mkdir -p "$BUILD"
+  configure "$BUILD/fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+    -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g" -DGW_FUZZ=ON -DGW_BENCH=OFF || return 1
+  build "$BUILD/fuzz" fuzz_targets || return 1
+  local list="$BUILD/fuzz/fuzz_targets.txt" targets=() t
+  [ -f "$list" ] && mapfile -t targets < <(grep -v '^$' "$list")
+  if [ ${#targets[@]} -eq 0 ]; then
+    NOTE="no fuzz target has its code yet"
+    return 77
+  fi
+  local rc=0 corpus log art key runs
+  for t in "${targets[@]}"; do
+    key=${t%_fuzz}
+    corpus="$BUILD/fuzz/corpus/$t"
+    art="$BUILD/fuzz/artifacts/$t"
+    log="$BUILD/fuzz/$t.log"
+    rm -rf "$corpus" "$art"
+    mkdir -p "$corpus" "$art"
+    # Seed corpus: the sample puzzles (binary and text) and the target's own seeds.
+    find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' \) -exec cp {} "$corpus/" \; 2>/dev/null
+    [ -d "$ROOT/tests/fuzz/seeds/$key" ] && cp "$ROOT/tests/fuzz/seeds/$key"/* "$corpus/" 2>/dev/null
+    echo "-- $t: ${FUZZ_SECONDS}s on $(ls "$corpus" | wc -l) seed(s)"
+    (cd "$BUILD/fuzz" &&
+      timeout -k 10 $((FUZZ_SECONDS + 300)) "$BUILD/fuzz/tests/fuzz/$t" \
+        -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$art/" "$corpus") >"$log" 2>&1
+    local trc=$?
+    runs=$(grep -Eo 'Done [0-9]+ runs' "$log" | grep -Eo '[0-9]+' | tail -1)
+    if [ $trc -ne 0 ]; then
+      echo "!! $t failed (exit $trc); last lines of $log:"
+      tail -60 "$log"
+      ls -l "$art"
+      rc=1
+      NOTE="${NOTE:+$NOTE; }$t FAILED"
+    else
+      grep -E '^(#[0-9]+ +DONE|Done [0-9]+ runs|stat::number_of_executed_units|stat::peak_rss_mb)' "$log"
+      NOTE="${NOTE:+$NOTE; }$t ${runs:-?} runs"
+    fi
+  done
+  return $rc
+}
+
+# ---------------------------------------------------------------- e2e
+layer_e2e() {
+  local scripts=() s
+  for s in "$ROOT"/tests/e2e/*.sh; do [ -f "$s" ] && scripts+=("$s"); done
+  if [ ${#scripts[@]} -eq 0 ]; then NOTE="no tests/e2e/*.sh yet"; return 77; fi
+  if [ $WIN64_OK -ne 1 ]; then
+    if wanted win64; then NOTE="win64 build failed, nothing to run against"; return 1; fi
+    [ -d "$BUILD/win64/bin" ] || { NOTE="no win64 build (run the win64 layer)"; return 77; }
+  fi
+  ensure_wine_template || { NOTE="could not create a Wine prefix"; return 1; }
+  local puztool=""
+  for s in "$BUILD/native/puztool" "$BUILD/native/tools/puztool/puztool"; do
+    [ -x "$s" ] && { puztool=$s; break; }
+  done
+  local pass=0 fail=0 skip=0 name out prefix rc
+  for s in "${scripts[@]}"; do
+    name=$(basename "$s" .sh)
+    out="$BUILD/e2e/$name"
+    prefix="$BUILD/e2e/wine-$name"
+    rm -rf "$out"; mkdir -p "$out"
+    clone_prefix "$WINE_TEMPLATE" "$prefix" || { NOTE="prefix copy failed"; return 1; }
+    echo "-- e2e $name"
+    (cd "$out" &&
+      GW_BIN_DIR="$BUILD/win64/bin" GW_PUZTOOL="$puztool" GW_OUT="$out" GW_SOURCE_DIR="$ROOT" \
+      GW_SAMPLES="$ROOT/samples" DISPLAY="$GW_DISPLAY" WINEPREFIX="$prefix" \
+      WINE="$WINE_LOADER" WINESERVER="$WINE_SERVER" \
+        timeout -k 10 "$E2E_TIMEOUT" bash "$s") </dev/null 2>&1 | sed "s/^/   [$name] /"
+    rc=${PIPESTATUS[0]}
+    stop_prefix "$prefix"
+    case $rc in
+      0) pass=$((pass + 1)); echo "-- e2e $name: passed" ;;
+      77) skip=$((skip + 1)); echo "-- e2e $name: skipped" ;;
+      124) fail=$((fail + 1)); echo "-- e2e $name: FAILED (timed out after ${E2E_TIMEOUT}s)" ;;
+      *) fail=$((fail + 1)); echo "-- e2e $name: FAILED (exit $rc)" ;;
+    esac
+  done
+  NOTE="scripts: $pass passed, $fail failed, $skip skipped; screenshots in $BUILD/e2e"
+  [ $fail -eq 0 ] || return 1
+  [ $pass -gt 0 ] || return 77
+}
+
+# ---------------------------------------------------------------- bench
+layer_bench() {
+  if [ $FAILED -gt 0 ]; then NOTE="not run: a test layer failed"; return 77; fi
+  local exes=() src exe
+  for src in "$ROOT"/bench/*.cpp; do
+    [ -f "$src" ] || continue
+    exe="$BUILD/native/bench/$(basename "$src" .cpp)"
+    [ -x "$exe" ] && exes+=("$exe")
+  done
+  if [ ${#exes[@]} -eq 0 ]; then NOTE="no benchmarks built (bench/*.cpp or the native build missing)"; return 77; fi
+  local report="$BUILD/bench-report.txt" rc=0
+  : >"$report"
+  for exe in "${exes[@]}"; do
+    echo "-- $(basename "$exe")" | tee -a "$report"
+    # Short runs: the figures are for reading, not for judging.
+    (cd "$BUILD/native" && timeout -k 10 600 "$exe" --benchmark_min_time=0.05 --benchmark_color=false) \
+      2>&1 | tee -a "$report"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "!! $(basename "$exe") did not finish cleanly"; rc=1; }
+  done
+  NOTE="${#exes[@]} benchmark exe(s); report in $report"
+  return $rc
+}
+
+# ---------------------------------------------------------------- main
+START=$(date +%s)
+header "dependencies"
+if [ "${GW_SKIP_DEPS:-0}" != 1 ]; then
+  if ! bash "$ROOT/scripts/install-deps.sh"; then
+    echo "installing the dependencies failed"
+    echo "0 passed, 1 failed"
+    exit 1
+  fi
+fi
+
+run_layer native layer_native
+run_layer asan layer_asan
+run_layer win64 layer_win64
+run_layer win32 layer_win32
+run_layer fuzz layer_fuzz
+run_layer e2e layer_e2e
+run_layer bench layer_bench
+
+cleanup
+header "summary ($(( $(date +%s) - START ))s in all; counts are layers)"
+for line in "${SUMMARY[@]}"; do echo "$line"; done
+echo
+if [ $SKIPPED -gt 0 ]; then
+  echo "$PASSED passed, $FAILED failed, $SKIPPED skipped"
+else
+  echo "$PASSED passed, $FAILED failed"
+fi
+[ $FAILED -eq 0 ]
