@@ -1,0 +1,51 @@
+// Temporary folders and file helpers for the document tests.
+#pragma once
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace gw::test {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() / ("gwdoc_" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::vector<std::string> names() const {
+        std::vector<std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(path_)) out.push_back(e.path().filename().string());
+        return out;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+inline std::vector<uint8_t> readBytes(const std::string& path) {
+    std::vector<uint8_t> out;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return out;
+    uint8_t buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.insert(out.end(), buf, buf + n);
+    std::fclose(f);
+    return out;
+}
+
+}  // namespace gw::test
