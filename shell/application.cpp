@@ -1,0 +1,238 @@
+#include "shell/application.h"
+
+#include <shellapi.h>
+
+#include "doc/document_commands.h"
+#include "doc/puzzle_document.h"
+#include "plugins/host/host_window_port.h"
+#include "plugins/host/plugin_manager.h"
+#include "ports/core_context.h"
+#include "resources/resource_ids.h"
+#include "resources/string_table.h"
+#include "shell/command_line.h"
+#include "shell/main_window.h"
+#include "shell/registry_settings.h"
+#include "shell/settings_names.h"
+#include "views/status_bar.h"
+
+namespace gw {
+namespace {
+
+Application* g_application = nullptr;
+constexpr size_t ArgumentPathLimit = 255;
+
+std::string moduleFileName(HINSTANCE instance) {
+    char path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameA(instance, path, MAX_PATH);
+    return std::string(path, n < MAX_PATH ? n : MAX_PATH - 1);
+}
+
+// Lets tools reach the main window and the instance without knowing the shell.
+class ShellWindowPort final : public HostWindowPort {
+public:
+    explicit ShellWindowPort(Application& app) : app_(app) {}
+    void* mainWindow() override { return app_.mainWindow() ? app_.mainWindow()->hwnd() : nullptr; }
+    void* instance() override { return app_.instance(); }
+
+private:
+    Application& app_;
+};
+
+ShellWindowPort* g_windowPort = nullptr;
+
+}  // namespace
+
+std::string titleForWindow(const std::string& text) {
+    std::string title = text;
+    if (title.size() >= 4 && title[title.size() - 4] == '.') title.resize(title.size() - 4);
+    if (title.size() > 255) title.resize(255);
+    return title;
+}
+
+Application* Application::current() { return g_application; }
+
+Application::Application(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showMode)
+    : previousInstance_(previousInstance), showMode_(showMode), instance_(instance) {
+    g_application = this;
+    settings_ = std::make_unique<RegistrySettings>();
+    core().settings = settings_.get();
+    std::string program = moduleFileName(instance);
+    args_ = splitCommandLine(program, commandLine);
+    size_t cut = program.find_last_of('\\');
+    programFolder_ = cut == std::string::npos ? program : program.substr(0, cut);
+}
+
+Application::~Application() {
+    if (document_) destroyDocument();
+    SettingsStore& store = settings();
+    store.writeInt(settings_names::Geometry, settings_names::X, geometry_.x);
+    store.writeInt(settings_names::Geometry, settings_names::Y, geometry_.y);
+    store.writeInt(settings_names::Geometry, settings_names::Width, geometry_.width);
+    store.writeInt(settings_names::Geometry, settings_names::Height, geometry_.height);
+    if (settings_) settings_->flush();
+    args_.clear();
+    programName_.clear();
+    if (mainWindow_) {
+        // The manager sends Shutdown before it finishes and unloads the tools.
+        if (auto* manager = dynamic_cast<PluginManager*>(plugins_.get())) manager->shutdown();
+        plugins_.reset();
+        delete g_windowPort;
+        g_windowPort = nullptr;
+        if (core().ui == mainWindow_.get()) core().ui = nullptr;
+        mainWindow_.reset();
+    } else {
+        plugins_.reset();
+    }
+    if (accelerators_) DestroyAcceleratorTable(accelerators_);
+    unregisterClasses();
+    programFolder_.clear();
+    if (core().settings == settings_.get()) core().settings = nullptr;
+    settings_.reset();
+    if (g_application == this) g_application = nullptr;
+}
+
+SettingsStore* Application::settingsStore() const { return settings_.get(); }
+
+bool Application::initialise(int nameStringId, int iconId, int defaultWidth, int defaultHeight) {
+    programName_ = stringText(nameStringId);
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    geometry_ = computeWindowGeometry(DesktopRect{desktop.left, desktop.top, desktop.right, desktop.bottom},
+                                      settings(), defaultWidth, defaultHeight);
+    if (previousInstance_) return true;
+    return registerClasses(iconId);
+}
+
+bool Application::registerClasses(int iconId) {
+    struct ClassInfo {
+        const char* name;
+        UINT style;
+        bool icon;
+        bool arrow;
+        int background;
+        int extra;
+    };
+    const ClassInfo classes[] = {
+        {ApplicationWindowClass, 0, true, true, COLOR_BTNFACE + 1, 0},
+        {ContainerWindowClass, 0, false, true, COLOR_BTNFACE + 1, 4},
+        {PaneWindowClass, 0, false, false, COLOR_BTNFACE + 1, 4},
+        {CanvasWindowClass, 0, false, false, -1, 4},
+        {PopupWindowClass, CS_NOCLOSE, false, false, -1, 4},
+    };
+    ATOM last = 0;
+    for (const ClassInfo& c : classes) {
+        WNDCLASSA wc = {};
+        wc.style = c.style;
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.cbWndExtra = c.extra;
+        wc.hInstance = instance_;
+        wc.hIcon = c.icon ? LoadIconA(resources(), MAKEINTRESOURCEA(iconId)) : nullptr;
+        wc.hCursor = c.arrow ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
+        wc.hbrBackground = c.background < 0 ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))
+                                            : reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(c.background));
+        wc.lpszClassName = c.name;
+        last = RegisterClassA(&wc);
+    }
+    classesRegistered_ = last != 0;
+    return classesRegistered_;
+}
+
+void Application::unregisterClasses() {
+    if (!classesRegistered_) return;
+    for (const char* name : {ApplicationWindowClass, ContainerWindowClass, PaneWindowClass, CanvasWindowClass,
+                             PopupWindowClass})
+        UnregisterClassA(name, instance_);
+    classesRegistered_ = false;
+}
+
+bool Application::createMainWindow() {
+    mainWindow_ = MainWindow::create(*this, geometry_, GW_MENU_INIT);
+    if (!mainWindow_) return false;
+    core().ui = mainWindow_.get();
+    return true;
+}
+
+void Application::createPluginManager() {
+    if (!g_windowPort) g_windowPort = new ShellWindowPort(*this);
+    plugins_ = std::make_unique<PluginManager>(programFolder_, g_windowPort);
+}
+
+void Application::createBars() {
+    if (mainWindow_) mainWindow_->createBars();
+}
+
+void Application::run() {
+    showMainWindow();
+    processCommandLine();
+    runLoop();
+    destroyDocument();
+}
+
+void Application::showMainWindow() {
+    if (!mainWindow_) return;
+    int maximized = 0;
+    settings().readInt(settings_names::Geometry, settings_names::Maximized, maximized);
+    setTitle(programName_);
+    sendToolEvent(MainWindowFirstShown);
+    HWND hwnd = mainWindow_->hwnd();
+    if (maximized != 0 && !IsIconic(hwnd))
+        ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+    else
+        ShowWindow(hwnd, showMode_);
+    UpdateWindow(hwnd);
+}
+
+void Application::processCommandLine() {
+    if (mainWindow_ && mainWindow_->statusBar()) {
+        mainWindow_->statusBar()->setDefaultText(StatusBar::HelpPart, stringText(IDS_READY));
+        mainWindow_->statusBar()->clearText(StatusBar::HelpPart);
+    }
+    std::string file;
+    if (args_.size() == 2) {
+        file = args_[1].substr(0, ArgumentPathLimit);
+    } else if (args_.size() > 2) {
+        ui().warningById(IDS_BAD_ARGUMENTS);
+    }
+    document_ = std::make_unique<PuzzleDocument>();
+    document_->diagramlessLoop = runDiagramlessLoop;
+    core().document = document_.get();
+    if (!file.empty())
+        openByPath(*document_, file);
+    else if (mainWindow_)
+        mainWindow_->dispatchCommand(CMD_OPEN, 0);
+
+    if (mainWindow_) {
+        if (!accelerators_) accelerators_ = LoadAcceleratorsA(resources(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+        DragAcceptFiles(mainWindow_->hwnd(), TRUE);
+    }
+}
+
+void Application::routeMessage(MSG& msg) {
+    if (activeModeless_ && IsDialogMessageA(activeModeless_, &msg)) return;
+    if (mainWindow_ && accelerators_ && TranslateAcceleratorA(mainWindow_->hwnd(), accelerators_, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+void Application::runLoop() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) routeMessage(msg);
+}
+
+void Application::destroyDocument() {
+    if (core().document == document_.get()) core().document = nullptr;
+    document_.reset();
+}
+
+void Application::quit() {
+    sendToolEvent(QuitRequested);
+    PostQuitMessage(0);
+}
+
+void Application::setTitle(const std::string& text) {
+    if (mainWindow_) SetWindowTextA(mainWindow_->hwnd(), titleForWindow(text).c_str());
+}
+
+void Application::storeGeometry(int x, int y, int width, int height) { geometry_ = {x, y, width, height}; }
+
+}  // namespace gw

@@ -1,0 +1,220 @@
+// Command dispatch and the menu-state rules of the main window.
+#include "doc/document_commands.h"
+#include "doc/puzzle_document.h"
+#include "ports/core_context.h"
+#include "resources/resource_ids.h"
+#include "shell/application.h"
+#include "shell/frame_toolbar.h"
+#include "shell/main_window.h"
+#include "solve/edit_target.h"
+
+#if __has_include("views/grid_view.h")
+#include "views/grid_view.h"
+#define GW_HAVE_GRID_VIEW 1
+#endif
+
+namespace gw {
+
+bool MainWindow::solveMenuLoaded() const { return lstrcmpiA(currentMenu_.c_str(), GW_MENU_SOLVE) == 0; }
+
+void MainWindow::dispatchCommand(int command, LPARAM) {
+    focusGrid();
+    if (command < CMD_FIRST_DISPATCHED || command > CMD_LAST) return;
+    PuzzleDocument* doc = core().document;
+    const bool open = doc && doc->isOpen;
+    PuzzleGrid* grid = open ? doc->grid.get() : nullptr;
+
+    switch (command) {
+        case CMD_OPEN:
+            if (!closePuzzle()) return;
+            fileDialog(CMD_OPEN);
+            return;
+        case CMD_EXIT:
+            exitCommand();
+            return;
+        case CMD_ABOUT:
+            showAboutDialog();
+            return;
+        case CMD_SAVE:
+            if (open) doc->save();
+            return;
+        case CMD_CLOSE:
+            if (open) closePuzzle();
+            return;
+        case CMD_SAVE_AS:
+            if (open) fileDialog(CMD_SAVE_AS);
+            return;
+        case CMD_DELETE_PUZZLE:
+            if (open) deletePuzzle(*doc);
+            return;
+        case CMD_LOCK_SOLUTION:
+            if (open) doc->lockSolution();
+            return;
+        case CMD_UNLOCK_SOLUTION:
+            if (open) doc->unlockSolution();
+            return;
+        case CMD_HELP_CONTENTS:
+            showHelpTopic("intro.htm");
+            return;
+        case CMD_QUICK_REFERENCE:
+            showHelpTopic("quick_ref.htm");
+            return;
+        case CMD_UNDO:
+            if (EditTarget* undo = app_.undoHandler()) undo->UndoCommand(EditRequestExecute);
+            return;
+        case CMD_CUT:
+        case CMD_COPY:
+        case CMD_PASTE:
+        case CMD_ERASE:
+        case CMD_SELECTIVE_ERASE:
+            if (open)
+                if (EditTarget* edit = app_.editHandler()) edit->EditCommand(EditRequestExecute, command);
+            return;
+        default:
+            break;
+    }
+    if (!grid) return;
+#ifdef GW_HAVE_GRID_VIEW
+    if (gridView_) {
+        switch (command) {
+            case CMD_ZOOM_IN:
+            case CMD_ZOOM_OUT:
+                gridView_->zoom(command);
+                return;
+            case CMD_FULL_PUZZLE:
+                checkCommand(CMD_FULL_PUZZLE, gridView_->toggleFit());
+                return;
+            case CMD_INSERT_MULTIPLE:
+                gridView_->openMultiLetterEntry();
+                return;
+            case CMD_INSERT_SYMBOL:
+                gridView_->openSymbolPicker();
+                return;
+            default:
+                break;
+        }
+    }
+#endif
+    switch (command) {
+        case CMD_USE_PENCIL: grid->TogglePencilMode(); break;
+        case CMD_CLEAR_GRID: grid->ClearGrid(); break;
+        case CMD_CHECK_LETTER: grid->CheckRange(false, false); break;
+        case CMD_CHECK_WORD: grid->CheckRange(false, true); break;
+        case CMD_CHECK_ALL: grid->CheckAll(false); break;
+        case CMD_REVEAL_LETTER: grid->CheckRange(true, false); break;
+        case CMD_REVEAL_WORD: grid->CheckRange(true, true); break;
+        case CMD_REVEAL_INCORRECT: grid->RevealIncorrect(); break;
+        case CMD_REVEAL_ALL: grid->CheckAll(true); break;
+        case CMD_SWITCH_DIRECTION: grid->SwitchDirection(); break;
+        // Print, notepad and options belong to windows that are not part of the
+        // program yet.
+        default: break;
+    }
+}
+
+bool MainWindow::closePuzzle() {
+    PuzzleDocument* doc = core().document;
+    return !doc || closeCurrentPuzzle(*doc);
+}
+
+void MainWindow::exitCommand() {
+    if (!closePuzzle()) return;
+    app_.quit();
+}
+
+// ---------------------------------------------------------------- menu state
+
+void MainWindow::enableItem(int position, int command) {
+    if (HMENU sub = GetSubMenu(GetMenu(hwnd_), position)) EnableMenuItem(sub, command, MF_BYCOMMAND | MF_ENABLED);
+}
+
+void MainWindow::disableItem(int position, int command) {
+    if (HMENU sub = GetSubMenu(GetMenu(hwnd_), position)) EnableMenuItem(sub, command, MF_BYCOMMAND | MF_GRAYED);
+}
+
+void MainWindow::checkItem(int position, int command) {
+    if (HMENU sub = GetSubMenu(GetMenu(hwnd_), position)) CheckMenuItem(sub, command, MF_BYCOMMAND | MF_CHECKED);
+}
+
+void MainWindow::uncheckItem(int position, int command) {
+    if (HMENU sub = GetSubMenu(GetMenu(hwnd_), position)) CheckMenuItem(sub, command, MF_BYCOMMAND | MF_UNCHECKED);
+}
+
+void MainWindow::setPopupEnabled(int topPosition, int subPosition, bool enabled) {
+    if (HMENU sub = GetSubMenu(GetMenu(hwnd_), topPosition))
+        EnableMenuItem(sub, subPosition, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void MainWindow::enableCommand(int command, bool enabled) {
+    // Check and Reveal stand for their whole pop-ups of the Solution menu.
+    if (command == CMD_CHECK_WORD || command == CMD_REVEAL_WORD) {
+        if (solveMenuLoaded())
+            setPopupEnabled(MENUPOS_SOLUTION, command == CMD_CHECK_WORD ? MENUPOS_CHECK : MENUPOS_REVEAL, enabled);
+    } else if (HMENU bar = GetMenu(hwnd_)) {
+        EnableMenuItem(bar, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    }
+    if (toolbar_) enabled ? toolbar_->enable(command) : toolbar_->disable(command);
+}
+
+void MainWindow::checkCommand(int command, bool checked) {
+    if (HMENU bar = GetMenu(hwnd_)) CheckMenuItem(bar, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    if (toolbar_) checked ? toolbar_->check(command) : toolbar_->uncheck(command);
+}
+
+void MainWindow::enableSave(bool enabled) { setSaveState(enabled); }
+
+void MainWindow::setSaveState(bool modified) {
+    if (modified) {
+        enableItem(MENUPOS_FILE, CMD_SAVE);
+        if (toolbar_) toolbar_->exchange(CMD_SAVE_AS, CMD_SAVE);
+    } else {
+        disableItem(MENUPOS_FILE, CMD_SAVE);
+        if (toolbar_) {
+            toolbar_->exchange(CMD_SAVE, CMD_SAVE_AS);
+            toolbar_->enable(CMD_SAVE_AS);
+        }
+    }
+}
+
+void MainWindow::setPrintState(bool allowed) { enableCommand(CMD_PRINT, allowed); }
+
+void MainWindow::setCheckRevealState(bool allowed) {
+    setPopupEnabled(MENUPOS_SOLUTION, MENUPOS_CHECK, allowed);
+    setPopupEnabled(MENUPOS_SOLUTION, MENUPOS_REVEAL, allowed);
+    if (toolbar_) {
+        allowed ? toolbar_->enable(CMD_CHECK_WORD) : toolbar_->disable(CMD_CHECK_WORD);
+        allowed ? toolbar_->enable(CMD_REVEAL_WORD) : toolbar_->disable(CMD_REVEAL_WORD);
+    }
+}
+
+void MainWindow::setLockState(bool locked, bool hasSolution) {
+    if (!hasSolution) {
+        disableItem(MENUPOS_SOLUTION, CMD_LOCK_SOLUTION);
+        disableItem(MENUPOS_SOLUTION, CMD_UNLOCK_SOLUTION);
+        if (toolbar_) toolbar_->disable(CMD_UNLOCK_SOLUTION);
+        setCheckRevealState(false);
+    } else if (locked) {
+        enableItem(MENUPOS_SOLUTION, CMD_UNLOCK_SOLUTION);
+        disableItem(MENUPOS_SOLUTION, CMD_LOCK_SOLUTION);
+        if (toolbar_) toolbar_->enable(CMD_UNLOCK_SOLUTION);
+        setCheckRevealState(false);
+    } else {
+        enableItem(MENUPOS_SOLUTION, CMD_LOCK_SOLUTION);
+        disableItem(MENUPOS_SOLUTION, CMD_UNLOCK_SOLUTION);
+        if (toolbar_) toolbar_->disable(CMD_UNLOCK_SOLUTION);
+        setCheckRevealState(true);
+    }
+}
+
+void MainWindow::setMenu(const char* resourceName) {
+    if (!resourceName) return;
+    HMENU menu = LoadMenuA(app_.resources(), resourceName);
+    if (!menu) return;
+    HMENU old = GetMenu(hwnd_);
+    SetMenu(hwnd_, menu);
+    if (old && old != menu) DestroyMenu(old);
+    currentMenu_ = resourceName;
+    DrawMenuBar(hwnd_);
+}
+
+}  // namespace gw

@@ -1,0 +1,140 @@
+// The top-level frame and its services: message boxes, dialogs, clipboard, menus,
+// the bars and the container that holds the puzzle views.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ports/main_window_services.h"
+#include "shell/window_geometry.h"
+
+namespace gw {
+
+class Application;
+class FrameToolbar;
+class GridView;
+class HelpViewer;
+class StatusBar;
+class FontsAndColours;
+
+constexpr size_t FolderLimit = 270;  // open and save folders, with the terminator
+
+class MainWindow : public MainWindowServices {
+public:
+    // Creates the top-level window with the named menu at the given geometry,
+    // sets up help and reads the open and save folders; null on failure.
+    static std::unique_ptr<MainWindow> create(Application& app, const WindowGeometry& geometry,
+                                              const char* menuName);
+    // Writes its settings, destroys the bars and the window, then the folders.
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+    // --- the services table ---
+    void showCongratulations() override;
+    void warning(const std::string& text) override;
+    void warningById(int stringId) override;
+    int question(const std::string& text, unsigned buttons) override;
+    int questionById(int stringId, unsigned buttons) override;
+    void informationById(int stringId) override;
+    void information(const std::string& text) override;
+    LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool fileDialog(int command) override;
+    void setMenu(const char* resourceName) override;
+    bool clipboardHasText() override;
+    void copyTextToClipboard(const std::string& text) override;
+    std::optional<std::string> getClipboardText() override;
+    void showAboutDialog() override;
+    int askUnlockKey() override;
+    bool deletePuzzleFile(const std::string& path) override;
+    int showDiagramlessDialog() override;
+
+    // --- front-end effects ---
+    void setTitle(const std::string& text) override;
+    void setStatusText(const std::string& text) override;
+    void setWaitCursor(bool on) override;
+    void enableCommand(int command, bool enabled) override;
+    void checkCommand(int command, bool checked) override;
+    void enableSave(bool enabled) override;
+    void setToolbarStates(int stringId) override;
+    void createPuzzleViews() override;
+    void destroyPuzzleViews() override;
+
+    // --- bars and frame ---
+    // Status bar, toolbar (when the program has one) and container; bars stored as
+    // hidden are hidden again.
+    void createBars();
+    void toggleToolbar();
+    void toggleStatusBar();
+    void relayout();
+    StatusBar* statusBar() const { return statusBar_.get(); }
+    FrameToolbar* toolbar() const { return toolbar_.get(); }
+    HWND container() const { return container_; }
+    bool toolbarShown() const { return toolbarShown_; }
+    bool statusBarShown() const { return statusBarShown_; }
+    GridView* gridView() const { return gridView_; }
+    FontsAndColours* fontsAndColours() const { return fonts_.get(); }
+
+    // --- commands and menu state ---
+    void dispatchCommand(int command, LPARAM lParam);
+    void enableItem(int menuPosition, int command);
+    void disableItem(int menuPosition, int command);
+    void checkItem(int menuPosition, int command);
+    void uncheckItem(int menuPosition, int command);
+    void setSaveState(bool modified);
+    void setPrintState(bool allowed);
+    void setCheckRevealState(bool allowed);
+    void setLockState(bool locked, bool hasSolution);
+    // Closes the puzzle as Close does; false when it stayed open (cancelled or a failed save).
+    bool closePuzzle();
+    // Close, then quit unless cancelled.
+    void exitCommand();
+    void showHelpTopic(const char* topic);
+    HelpViewer* help() const { return help_.get(); }
+
+    // --- folders of the file dialogs ---
+    const std::string& openFolder() const { return openFolder_; }
+    const std::string& saveFolder() const { return saveFolder_; }
+    void setOpenFolder(const std::string& folder);
+    void setSaveFolder(const std::string& folder);
+    // Runs the dialogs; the chosen path (and filter, 1-based) or nothing when cancelled.
+    std::optional<std::string> runOpenDialog(int& filterIndex);
+    std::optional<std::string> runSaveAsDialog(const std::string& currentPath);
+
+private:
+    MainWindow(Application& app);
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void readFolders();
+    void onMenuSelect(WPARAM wParam, LPARAM lParam);
+    void onInitMenuPopup(HMENU popup, int position, bool systemMenu);
+    void onDropFiles(HDROP drop);
+    void onSize(WPARAM kind);
+    bool puzzleShown() const;
+    void focusGrid();
+    bool solveMenuLoaded() const;
+    void setPopupEnabled(int topPosition, int subPosition, bool enabled);
+    void engineCommand(int command);
+
+    Application& app_;
+    HWND hwnd_ = nullptr;
+    std::unique_ptr<HelpViewer> help_;
+    std::string openFolder_;
+    std::string saveFolder_;
+    HWND container_ = nullptr;
+    std::unique_ptr<FrameToolbar> toolbar_;
+    std::unique_ptr<StatusBar> statusBar_;
+    bool toolbarShown_ = true;
+    bool statusBarShown_ = true;
+
+    std::unique_ptr<FontsAndColours> fonts_;
+    GridView* gridView_ = nullptr;
+    std::string currentMenu_;
+    HCURSOR savedCursor_ = nullptr;
+};
+
+}  // namespace gw
