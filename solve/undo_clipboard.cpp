@@ -153,9 +153,12 @@ void PuzzleGrid::PasteWord(const std::string& text) {
     std::string former;
     const bool recorded = eraseOrCopyRange(cmd::Erase, &former);
 
+    // A malformed bracket group stops the paste where it is; what was entered
+    // before it stays, and is still repainted and undoable as one word.
     size_t i = 0;
-    for (int x = x1; x <= x2 && i < n; ++x) {
-        for (int y = y1; y <= y2 && i < n; ++y) {
+    bool stopped = false;
+    for (int x = x1; x <= x2 && i < n && !stopped; ++x) {
+        for (int y = y1; y <= y2 && i < n && !stopped; ++y) {
             if (!isWhite(x, y)) continue;
             const char c = text[i++];
             const bool pencil = isAsciiLower(c);
@@ -164,12 +167,18 @@ void PuzzleGrid::PasteWord(const std::string& text) {
                     unsigned code = 0;
                     size_t j = i + 2;
                     for (; j < n && isAsciiDigit(text[j]); ++j) code = (code * 10 + unsigned(text[j] - '0')) % 256;
-                    if (j >= n || text[j] != ']') return;  // malformed: stop where we are
+                    if (j >= n || text[j] != ']') {
+                        stopped = true;
+                        break;
+                    }
                     SetCellEntry(x, y, char(static_cast<unsigned char>(code)), pencil, true);
                     i = j + 1;
                 } else {
                     const size_t close = text.find(']', i + 1);
-                    if (close == std::string::npos) return;
+                    if (close == std::string::npos) {
+                        stopped = true;
+                        break;
+                    }
                     const size_t length = close - (i + 1);
                     char group[MaxBracketText + 1] = {};
                     const size_t keep = length < size_t(MaxBracketText) ? length : size_t(MaxBracketText);
