@@ -163,22 +163,20 @@ void PuzzleGrid::PasteWord(const std::string& text) {
             const char c = text[i++];
             const bool pencil = isAsciiLower(c);
             if (i < n && text[i] == '[') {
-                if (i + 1 < n && text[i + 1] == '#') {
-                    unsigned code = 0;
-                    size_t j = i + 2;
-                    for (; j < n && isAsciiDigit(text[j]); ++j) code = (code * 10 + unsigned(text[j] - '0')) % 256;
-                    if (j >= n || text[j] != ']') {
-                        stopped = true;
-                        break;
-                    }
+                const size_t close = text.find(']', i + 1);
+                if (close == std::string::npos) {
+                    stopped = true;
+                    break;
+                }
+                // "[#" with decimal digits is a symbol by its code. Anything else in
+                // brackets is entered as text, so a typed '#' (copied as "H[#]")
+                // comes back as itself.
+                size_t j = i + 2;
+                unsigned code = 0;
+                for (; j < close && isAsciiDigit(text[j]); ++j) code = (code * 10 + unsigned(text[j] - '0')) % 256;
+                if (text[i + 1] == '#' && j > i + 2 && j == close) {
                     SetCellEntry(x, y, char(static_cast<unsigned char>(code)), pencil, true);
-                    i = j + 1;
                 } else {
-                    const size_t close = text.find(']', i + 1);
-                    if (close == std::string::npos) {
-                        stopped = true;
-                        break;
-                    }
                     const size_t length = close - (i + 1);
                     char group[MaxBracketText + 1] = {};
                     const size_t keep = length < size_t(MaxBracketText) ? length : size_t(MaxBracketText);
@@ -187,8 +185,8 @@ void PuzzleGrid::PasteWord(const std::string& text) {
                         SetCellEntry(x, y, group[0], pencil, false);
                     else
                         SetCellText(x, y, group, pencil);
-                    i = close + 1;
                 }
+                i = close + 1;
             } else {
                 SetCellEntry(x, y, c, pencil, false);
             }

@@ -203,18 +203,28 @@ TEST_F(ClipboardTest, PastingAnythingButWordCharactersIsRefused) {
     EXPECT_EQ(t, "a-b@#$%&+?[]#09Z");
 }
 
-TEST_F(ClipboardTest, AMalformedGroupStopsThePasteButTheWordCanStillBeUndone) {
-    put(0, 0, 'C');
-    put(1, 0, 'A');
-    put(2, 0, 'T');
-    paste("Q[#1x]RS");
-    EXPECT_EQ(fills()[0].substr(0, 3), "---");
-    EXPECT_TRUE(view.has("range 0,0-2,0"));
-    undo();
-    EXPECT_EQ(fills()[0].substr(0, 3), "CAT");
+TEST_F(ClipboardTest, BracketsHoldASymbolCodeOnlyWhenTheyHoldDigits) {
+    // A typed '#' is copied as "H[#]" and must paste back as itself.
+    g().SetCellEntry(0, 0, '#', false, false);
+    g().SetCellText(1, 0, "#1X", false);
+    edit(cmd::Cut);
+    EXPECT_EQ(services.clipboard, std::optional<std::string>("H[#]#[#1X] "));
+    paste(*services.clipboard);
+    EXPECT_EQ(at(0, 0).fill, 'H');
+    EXPECT_EQ(at(0, 0).userRebus->text[0], '#');
+    EXPECT_EQ(at(0, 0).userRebus->kind, RebusPlain);
+    EXPECT_EQ(std::string(at(1, 0).userRebus->text), "#1X");
+    // Codes wrap at 256; a code of 0 cannot be stored and leaves the cell empty.
+    paste("A[#321]B[#256]C[]");
+    EXPECT_EQ(static_cast<unsigned char>(at(0, 0).userRebus->text[0]), 65);
+    EXPECT_EQ(at(0, 0).userRebus->kind, RebusSymbol);
+    EXPECT_TRUE(at(1, 0).isEmpty());
+    EXPECT_TRUE(at(2, 0).isEmpty());
     // An unclosed bracket is refused before anything changes.
+    put(2, 0, 'T');
     paste("Q[AB");
-    EXPECT_EQ(fills()[0].substr(0, 3), "CAT");
+    EXPECT_EQ(at(2, 0).fill, 'T');
+    EXPECT_EQ(g().filledCellCount, countFilled());
 }
 
 TEST_F(ClipboardTest, RevealedCellsKeepTheirLettersThroughWordCommands) {
