@@ -151,6 +151,11 @@ TEST_F(PluginManagerTest, MissingOrEmptyFolderGivesNoTools) {
     EXPECT_TRUE(manager.tools().empty());
     EXPECT_EQ(manager.sendEvent(PuzzleOpened), 0);
     EXPECT_EQ(core().tools, &manager);
+
+    // A folder path that would have to be cut short is not searched at all.
+    PluginManager tooLong(scenario("order") + "/" + std::string(300, 'a') + "/..");
+    EXPECT_EQ(tooLong.pluginFolder(), "");
+    EXPECT_TRUE(tooLong.tools().empty());
 }
 
 TEST_F(PluginManagerTest, RegistrationVersionsNamesAndMissingEntryPoints) {
