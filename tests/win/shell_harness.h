@@ -22,6 +22,7 @@
 #include "ports/core_context.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "unit/puz_builder.h"
 
 namespace gw::wintest {
 
@@ -136,6 +137,30 @@ inline std::string textPuzzle(const std::string& title = "Shell test") {
            "<ACROSS>\nA1\nA2\nA3\nA4\n<DOWN>\nD1\nD2\nD3\nD4\n";
 }
 
+struct PuzzleSpec {
+    uint8_t stateBits = 0;  // 1 no print, 2 no check, 4 scrambled
+    uint8_t typeBits = 0;   // 4 diagramless
+    std::string notes;
+    std::string rebusTable;  // "RTBL" text, when the puzzle is a rebus
+};
+
+// A 4 by 4 binary puzzle with every square white, written independently of the
+// program's writer.
+inline void writePuzzle(const std::string& path, const PuzzleSpec& spec = {}) {
+    gw::test::PuzBuilder b;
+    b.width = 4;
+    b.height = 4;
+    b.solution = "ABCDEFGHIJKLMNOP";
+    b.fill = std::string(16, '-');
+    b.clues = {"A1", "D1", "D2", "D3", "D4", "A2", "A3", "A4"};
+    b.stateBits = spec.stateBits;
+    b.typeBits = spec.typeBits;
+    b.notes = spec.notes;
+    if (!spec.rebusTable.empty()) b.sections.push_back({"RTBL", gw::test::PuzBuilder::bytesOf(spec.rebusTable)});
+    std::vector<uint8_t> bytes = b.build();
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
 // ------------------------------------------------------------------ dialogs
 
 struct DialogAction {
@@ -148,7 +173,9 @@ struct DialogAction {
 
 struct SeenDialog {
     std::string title;
-    std::string text;  // the texts of its static controls
+    std::string text;            // the texts of its static controls
+    std::vector<int> disabled;   // ids of its disabled controls
+    std::vector<std::string> buttons;  // labels of its buttons, in order
 };
 
 class DialogDriver {
@@ -216,15 +243,15 @@ private:
     static BOOL CALLBACK collectText(HWND child, LPARAM param) {
         char cls[64] = {};
         GetClassNameA(child, cls, sizeof(cls));
-        if (lstrcmpiA(cls, "Static") == 0) {
-            char text[1024] = {};
-            GetWindowTextA(child, text, sizeof(text));
-            if (text[0]) {
-                auto* out = reinterpret_cast<std::string*>(param);
-                if (!out->empty()) *out += "\n";
-                *out += text;
-            }
+        auto* out = reinterpret_cast<SeenDialog*>(param);
+        char text[1024] = {};
+        GetWindowTextA(child, text, sizeof(text));
+        if (lstrcmpiA(cls, "Static") == 0 && text[0]) {
+            if (!out->text.empty()) out->text += "\n";
+            out->text += text;
         }
+        if (lstrcmpiA(cls, "Button") == 0) out->buttons.push_back(text);
+        if (!IsWindowEnabled(child)) out->disabled.push_back(GetDlgCtrlID(child));
         return TRUE;
     }
 
@@ -241,7 +268,7 @@ private:
         char title[256] = {};
         GetWindowTextA(dialog, title, sizeof(title));
         s.title = title;
-        EnumChildWindows(dialog, &DialogDriver::collectText, reinterpret_cast<LPARAM>(&s.text));
+        EnumChildWindows(dialog, &DialogDriver::collectText, reinterpret_cast<LPARAM>(&s));
         self->seen.push_back(s);
         DialogAction action;
         if (self->actions.empty()) {
