@@ -47,6 +47,7 @@ WINE_TEMPLATE=""  # pristine prefix made once, cloned for each Wine run
 cleanup() {
   stop_all_prefixes
   stop_xvfb
+  rm -f "${TIMES_FILE:-}"
 }
 trap cleanup EXIT
 trap 'echo "interrupted"; exit 130' INT TERM
@@ -60,23 +61,34 @@ header() {
 
 wanted() { case " $LAYERS " in *" $1 "*) return 0 ;; esac; return 1; }
 
+# CPU seconds used so far by this script's finished children (builds, tests). Unlike the
+# wall clock it does not depend on what else the machine is doing.
+TIMES_FILE=$(mktemp)
+# Sets CPU_NOW; must run in this shell, not in $(...): a subshell would not see the children.
+cpu_seconds() {
+  times >"$TIMES_FILE"
+  CPU_NOW=$(tail -1 "$TIMES_FILE" | awk '{ t = 0; for (i = 1; i <= NF; i++) { split($i, p, "m"); sub("s", "", p[2]); t += p[1] * 60 + p[2] } printf "%d", t }')
+}
+
 # run_layer NAME FUNCTION: runs it, times it and records passed / failed / skipped (rc 77).
 run_layer() {
-  local name=$1 fn=$2 start rc secs status
+  local name=$1 fn=$2 start rc secs status cpu0 cpu
   wanted "$name" || return 0
   header "$name"
   NOTE=""
   start=$(date +%s)
+  cpu_seconds; cpu0=$CPU_NOW
   "$fn"
   rc=$?
   secs=$(( $(date +%s) - start ))
+  cpu_seconds; cpu=$(( CPU_NOW - cpu0 ))
   case $rc in
     0) status=passed; PASSED=$((PASSED + 1)) ;;
     77) status=skipped; SKIPPED=$((SKIPPED + 1)) ;;
     *) status=FAILED; FAILED=$((FAILED + 1)) ;;
   esac
-  echo "-- $name: $status (${secs}s)${NOTE:+ - $NOTE}"
-  SUMMARY+=("$(printf '%-7s %-8s %5ss  %s' "$name" "$status" "$secs" "$NOTE")")
+  echo "-- $name: $status (${secs}s, ${cpu}s CPU)${NOTE:+ - $NOTE}"
+  SUMMARY+=("$(printf '%-7s %-8s %5ss %6ss CPU  %s' "$name" "$status" "$secs" "$cpu" "$NOTE")")
 }
 
 configure() {  # configure DIR [cmake args...]
@@ -203,36 +215,50 @@ layer_fuzz() {
     NOTE="no fuzz target has its code yet"
     return 77
   fi
-  local rc=0 corpus log art key runs
+  # The targets run side by side, as many at a time as there are build jobs.
+  # (In batches, waiting on those pids only: Xvfb is a background job of this shell too.)
+  local i j pids
+  for ((i = 0; i < ${#targets[@]}; i += JOBS)); do
+    pids=()
+    for ((j = i; j < i + JOBS && j < ${#targets[@]}; j++)); do
+      fuzz_one "${targets[j]}" &
+      pids+=($!)
+    done
+    wait "${pids[@]}"
+  done
+  local rc=0 log runs
   for t in "${targets[@]}"; do
-    key=${t%_fuzz}
-    corpus="$BUILD/fuzz/corpus/$t"
-    art="$BUILD/fuzz/artifacts/$t"
     log="$BUILD/fuzz/$t.log"
-    rm -rf "$corpus" "$art"
-    mkdir -p "$corpus" "$art"
-    # Seed corpus: the sample puzzles (binary and text) and the target's own seeds.
-    find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' \) -exec cp {} "$corpus/" \; 2>/dev/null
-    [ -d "$ROOT/tests/fuzz/seeds/$key" ] && cp "$ROOT/tests/fuzz/seeds/$key"/* "$corpus/" 2>/dev/null
-    echo "-- $t: ${FUZZ_SECONDS}s on $(ls "$corpus" | wc -l) seed(s)"
-    (cd "$BUILD/fuzz" &&
-      timeout -k 10 $((FUZZ_SECONDS + 300)) "$BUILD/fuzz/tests/fuzz/$t" \
-        -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="$art/" "$corpus") >"$log" 2>&1
-    local trc=$?
     runs=$(grep -Eo 'Done [0-9]+ runs' "$log" | grep -Eo '[0-9]+' | tail -1)
-    if [ $trc -ne 0 ]; then
-      echo "!! $t failed (exit $trc); last lines of $log:"
+    echo "-- $t: $(cat "$BUILD/fuzz/$t.seeds") seed(s), exit $(cat "$BUILD/fuzz/$t.rc")"
+    if [ "$(cat "$BUILD/fuzz/$t.rc")" != 0 ]; then
+      echo "!! $t failed; last lines of $log (inputs that crash are in $BUILD/fuzz/artifacts/$t):"
       tail -60 "$log"
-      ls -l "$art"
+      ls -l "$BUILD/fuzz/artifacts/$t"
       rc=1
       NOTE="${NOTE:+$NOTE; }$t FAILED"
     else
-      grep -E '^(#[0-9]+ +DONE|Done [0-9]+ runs|stat::number_of_executed_units|stat::peak_rss_mb)' "$log"
+      grep -E '^(Done [0-9]+ runs|stat::number_of_executed_units|stat::peak_rss_mb)' "$log"
       NOTE="${NOTE:+$NOTE; }$t ${runs:-?} runs"
     fi
   done
   return $rc
+}
+
+# fuzz_one TARGET: one fuzzing run; leaves TARGET.log, TARGET.rc and TARGET.seeds.
+fuzz_one() {
+  local t=$1 key=${1%_fuzz} corpus="$BUILD/fuzz/corpus/$1" art="$BUILD/fuzz/artifacts/$1"
+  rm -rf "$corpus" "$art"
+  mkdir -p "$corpus" "$art"
+  # Seed corpus: the sample puzzles (binary and text) and the target's own seeds.
+  find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' \) -exec cp {} "$corpus/" \; 2>/dev/null
+  if [ -d "$ROOT/tests/fuzz/seeds/$key" ]; then cp "$ROOT/tests/fuzz/seeds/$key"/* "$corpus/" 2>/dev/null; fi
+  ls "$corpus" | wc -l >"$BUILD/fuzz/$t.seeds"
+  (cd "$BUILD/fuzz" &&
+    timeout -k 10 $((FUZZ_SECONDS + 300)) "$BUILD/fuzz/tests/fuzz/$t" \
+      -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$art/" "$corpus") >"$BUILD/fuzz/$t.log" 2>&1
+  echo $? >"$BUILD/fuzz/$t.rc"
 }
 
 # ---------------------------------------------------------------- e2e

@@ -30,7 +30,7 @@ target_include_directories(win_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_C
 target_compile_definitions(win_tests PRIVATE
   GW_BIN_DIR="${GW_WIN_BIN_DIR}" GW_SOURCE_DIR="${GW_WIN_SOURCE_DIR}")
 target_compile_options(win_tests PRIVATE ${GW_WARNINGS})
-set_target_properties(win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_precompile_headers(win_tests PRIVATE <gtest/gtest.h>)
 # Tests that launch the program or load the plug-ins need them built first.
 foreach(dep gridwell OVtimer OVtipofday)
   if(TARGET ${dep})
