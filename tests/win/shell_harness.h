@@ -282,7 +282,8 @@ private:
             if (action.filter > 0) {
                 HWND combo = GetDlgItem(dialog, 0x470);
                 SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(action.filter - 1), 0);
-                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+                for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+                    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, code), reinterpret_cast<LPARAM>(combo));
             }
             HWND name = GetDlgItem(dialog, 0x47c);
             if (!name) name = GetDlgItem(dialog, 0x480);
