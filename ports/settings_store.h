@@ -1,6 +1,7 @@
 // Settings by section (registry sub-key) and value name. Reads leave the caller's
 // default in place when the value is missing or unreadable.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,5 +19,15 @@ public:
     virtual void deleteValue(const char* section, const char* name) = 0;
     virtual void deleteSection(const char* section) = 0;
 };
+
+// Reads a text only when it fits a caller's buffer of `capacity` characters with
+// its terminating zero; a longer stored text leaves `value` as it was.
+inline bool readTextLimited(SettingsStore& store, const char* section, const char* name, std::string& value,
+                            size_t capacity) {
+    std::string text;
+    if (!store.readText(section, name, text) || text.size() >= capacity) return false;
+    value = text;
+    return true;
+}
 
 }  // namespace gw

@@ -21,12 +21,8 @@ void copyFace(char (&dest)[LF_FACESIZE], const char* face) {
 bool defaultChooser(CHOOSECOLORA& cc) { return ChooseColorA(&cc) != FALSE; }
 ColourChooserFn g_chooser = nullptr;
 
-// Reads a text that must fit `capacity` characters with its terminating zero.
 bool readLimited(const char* section, const char* name, std::string& value, size_t capacity) {
-    std::string text;
-    if (!settings().readText(section, name, text) || text.size() >= capacity) return false;
-    value = text;
-    return true;
+    return readTextLimited(settings(), section, name, value, capacity);
 }
 
 }  // namespace
