@@ -362,9 +362,10 @@ def notepad_hint():
 
 
 def happy_face():
-    c = Canvas(64, 64, LIGHT)
-    c.disk(31.5, 31.5, 30, BLACK)
-    c.disk(31.5, 31.5, 28, YELLOW)
+    c = Canvas(64, 64, WHITE)
+    c.frame(0, 0, 63, 63, GREY)
+    c.disk(31.5, 31.5, 29, BLACK)
+    c.disk(31.5, 31.5, 27, YELLOW)
     c.disk(22, 23, 4, BLACK)
     c.disk(41, 23, 4, BLACK)
     for i in range(-15, 16):
