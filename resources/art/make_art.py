@@ -353,6 +353,42 @@ def toolbar_strip():
     return strip
 
 
+# The owner-drawn buttons of the simple toolbar (old common controls): each label
+# has a normal, a pressed and an inactive picture, drawn over a 38x38 blank button.
+SIMPLE_BUTTONS = (("OPEN", draw_open), ("SAVE", draw_save), ("SAVEAS", draw_save_as),
+                  ("PRINT", draw_print), ("PENCIL", draw_pencil), ("LARGER", lambda: draw_magnifier(True)),
+                  ("SMALLER", lambda: draw_magnifier(False)), ("ENTIRE", draw_entire))
+
+
+def pressed(t):
+    c = tile()
+    for y in range(23):
+        for x in range(23):
+            c.px[y + 1][x + 1] = t.px[y][x]
+    return c
+
+
+def inactive(t):
+    c = tile()
+    for y in range(24):
+        for x in range(24):
+            p = t.px[y][x]
+            if p != LIGHT:
+                g = (p[0] * 3 + p[1] * 6 + p[2]) // 10
+                g = 128 + g // 2
+                c.px[y][x] = (g, g, g)
+    return c
+
+
+def blank_button(down):
+    c = Canvas(38, 38, LIGHT)
+    hi, lo = (GREY, WHITE) if down else (WHITE, GREY)
+    c.line(0, 0, 37, 0, hi); c.line(0, 0, 0, 37, hi)
+    c.line(0, 37, 37, 37, BLACK if not down else lo); c.line(37, 0, 37, 37, BLACK if not down else lo)
+    c.line(1, 36, 36, 36, lo); c.line(36, 1, 36, 36, lo)
+    return c
+
+
 def notepad_hint():
     c = Canvas(16, 16, LIGHT)
     c.box(2, 1, 13, 14, YELLOW)
@@ -557,6 +593,14 @@ def main():
         save("layout_%s.bmp" % code.lower(), bmp_bytes(layout_picture(code)))
     for code in ("GTL", "GBL", "GTR", "GBR"):
         save("print_%s.bmp" % code.lower(), bmp_bytes(print_position(code)))
+
+    for name, draw in SIMPLE_BUTTONS:
+        t = draw()
+        save("simple_%sup.bmp" % name.lower(), bmp_bytes(t))
+        save("simple_%sdn.bmp" % name.lower(), bmp_bytes(pressed(t)))
+        save("simple_%sin.bmp" % name.lower(), bmp_bytes(inactive(t)))
+    save("simple_blankup.bmp", bmp_bytes(blank_button(False)))
+    save("simple_blankdn.bmp", bmp_bytes(blank_button(True)))
 
     def icon(draw, sizes):
         imgs = [(draw(s), None) for s in sizes]

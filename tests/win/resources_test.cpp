@@ -267,6 +267,16 @@ TEST(Resources, IconsCursorsAndPicturesLoad) {
         EXPECT_EQ(info.bmHeight, p.h);
         DeleteObject(bmp);
     }
+    // The simple toolbar's pictures, looked up by "%sUp", "%sDn", "%sIn" of the label.
+    for (const char* label : {"Open", "Save", "SaveAs", "Print", "Pencil", "Larger", "Smaller", "Entire", "Blank"}) {
+        for (const char* kind : {"Up", "Dn", "In"}) {
+            if (std::string(label) == "Blank" && std::string(kind) == "In") continue;
+            const std::string name = std::string(label) + kind;
+            HBITMAP bmp = LoadBitmapA(exeModule(), name.c_str());
+            EXPECT_NE(bmp, nullptr) << name;
+            if (bmp) DeleteObject(bmp);
+        }
+    }
 }
 
 TEST(Resources, ManifestAsksForCommonControls6) {
