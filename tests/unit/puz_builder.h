@@ -88,8 +88,9 @@ struct PuzBuilder {
         }
 
         std::vector<uint8_t> out(h.bytes.begin(), h.bytes.end());
+        // Byte by byte: gcc 12 misreads range inserts into a freshly sized vector.
         auto put = [&](const std::string& s, bool nul) {
-            out.insert(out.end(), s.begin(), s.end());
+            for (char c : s) out.push_back(uint8_t(c));
             if (nul) out.push_back(0);
         };
         if (puzzleType & 1) {
@@ -102,13 +103,13 @@ struct PuzBuilder {
         }
         if (writeNotes) put(notes, true);
         for (const auto& s : sections) {
-            out.insert(out.end(), s.tag.begin(), s.tag.end());
+            for (char c : s.tag) out.push_back(uint8_t(c));
             const size_t n = s.data.size();
             uint16_t sum = regionChecksum(s.data.data(), int(n), 0);
             if (s.badChecksum) sum = uint16_t(sum + 1);
             const uint8_t f[4] = {uint8_t(n), uint8_t(n >> 8), uint8_t(sum), uint8_t(sum >> 8)};
-            out.insert(out.end(), f, f + 4);
-            out.insert(out.end(), s.data.begin(), s.data.end());
+            for (uint8_t c : f) out.push_back(c);
+            for (uint8_t c : s.data) out.push_back(c);
             out.push_back(s.terminator);
         }
         return out;
