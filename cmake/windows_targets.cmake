@@ -21,6 +21,12 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/shell/main.cpp)
   target_link_libraries(gridwell PRIVATE gwui)
   target_compile_options(gridwell PRIVATE ${GW_WARNINGS})
   target_include_directories(gridwell PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+  # The resource compiler's dependency scan sees the included .rc and .h files but
+  # not the pictures, icons, cursors and manifest they name.
+  file(GLOB GW_RESOURCE_FILES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/resources/art/*.bmp ${CMAKE_SOURCE_DIR}/resources/art/*.ico
+    ${CMAKE_SOURCE_DIR}/resources/art/*.cur ${CMAKE_SOURCE_DIR}/resources/*.manifest)
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/gridwell.rc PROPERTIES OBJECT_DEPENDS "${GW_RESOURCE_FILES}")
   set_target_properties(gridwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()
 
