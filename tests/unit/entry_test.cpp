@@ -258,12 +258,5 @@ TEST_F(EntryTest, CirclingMarksModifiedWithoutUndoOrEvents) {
     EXPECT_FALSE(at(0, 0).flags & Circled);
 }
 
-TEST_F(EntryTest, ANulSymbolEmptiesTheCellInsteadOfStoringIt) {
-    put(0, 0, 'C');
-    g().SetCellEntry(0, 0, '\0', false, true);
-    EXPECT_TRUE(at(0, 0).isEmpty());
-    EXPECT_EQ(g().filledCellCount, 0);
-}
-
 }  // namespace
 }  // namespace gw::test

@@ -358,18 +358,5 @@ TEST_F(PreferencesTest, ReattachGivesTheNewViewTheStateWithoutChangingIt) {
     EXPECT_TRUE(highlightIsCurrentWord());
 }
 
-TEST_F(PreferencesTest, OpeningForgetsTheLockKeyAndTheCongratulation) {
-    doc = std::make_unique<PuzzleDocument>();
-    core().document = doc.get();
-    grid = buildGrid(smallGrid());
-    grid->key = 1234;
-    grid->keyKnown = true;
-    grid->congratulated = true;
-    grid->AttachView(&view);
-    EXPECT_EQ(g().key, 0);
-    EXPECT_FALSE(g().keyKnown);
-    EXPECT_FALSE(g().congratulated);
-}
-
 }  // namespace
 }  // namespace gw::test
