@@ -7,6 +7,9 @@
 #include "doc/puzzle_document.h"
 #include "doc/puzzle_grid.h"
 #include "ports/core_context.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "views/status_bar.h"
 #include "views/entry_box.h"
 #include "views/grid_geometry.h"
 
@@ -125,7 +128,7 @@ bool GridView::build(HWND pane, bool attachEngine) {
     canvasOriginX_ = gridgeom::centredOrigin(cw, contentWidth());
     canvasOriginY_ = gridgeom::centredOrigin(ch, contentHeight());
     canvas_ = CreateWindowExA(0, "CanvasClass", "", WS_CHILD | WS_VISIBLE | WS_BORDER, canvasOriginX_, canvasOriginY_,
-                              contentWidth(), contentHeight(), container_, nullptr, instance_, nullptr);
+                              contentWidth(), contentHeight(), container_, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!canvas_) return false;
     // The border lies outside the grid's pixels: grow the window by it.
     layoutCanvas(true);
@@ -159,7 +162,7 @@ GridView::~GridView() {
         if (canvasClassProc_) SetWindowLongPtrA(c, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(canvasClassProc_));
         DestroyWindow(c);
     }
-    if (auto& sink = statusPaneSink()) sink(StatusScalePane, "");
+    showStatusPane("");
     destroyFonts();
 }
 
@@ -236,7 +239,18 @@ void GridView::showScale() {
         snprintf(text, sizeof text, " ");
     else
         snprintf(text, sizeof text, "Scale: %d%c", scale_, '%');
-    if (auto& sink = statusPaneSink()) sink(StatusScalePane, text);
+    showStatusPane(text);
+}
+
+void GridView::showStatusPane(const std::string& text) {
+    if (auto& sink = statusPaneSink()) {
+        sink(StatusScalePane, text);
+        return;
+    }
+    Application* app = Application::current();
+    MainWindow* frame = app ? app->mainWindow() : nullptr;
+    StatusBar* bar = frame ? frame->statusBar() : nullptr;
+    if (bar) bar->setText(StatusScalePane, text);
 }
 
 void GridView::zoom(int command) {
@@ -324,6 +338,15 @@ void GridView::scrollCursorIntoView() {
 
 RECT GridView::cellRect(int x, int y) const {
     return RECT{x * cell_, y * cell_, x * cell_ + cell_ - 1, y * cell_ + cell_ - 1};
+}
+
+LRESULT GridView::containerMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // The frame focuses the grid through the container; the canvas takes the keys.
+    if (msg == WM_SETFOCUS) {
+        takeFocus();
+        return 0;
+    }
+    return ScrollView::containerMessage(msg, wp, lp);
 }
 
 // ---- the engine's calls ----

@@ -99,7 +99,7 @@ public:
     GridPaintParams screenPaintParams(int firstColumn, int lastColumn, int firstRow, int lastRow) const;
 
     // --- seams to the rest of the front end ---
-    // Where the "Scale: %d%c" text goes (the status bar's pane); unset = nowhere.
+    // Where the "Scale: %d%c" text goes; unset = the main window's status bar.
     static std::function<void(int pane, const std::string& text)>& statusPaneSink();
     // Opens the symbol picker: owner, symbol font, screen top-left, size; returns its window.
     using SymbolPickerOpener = std::function<HWND(HWND owner, HFONT font, POINT topLeft, int size)>;
@@ -116,6 +116,7 @@ private:
     int contentHeight() override;
     void resized(int width, int height, bool refit) override;
     void scrolled() override;
+    LRESULT containerMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
     // Scale and fonts.
     void makeFonts(int scale, bool fill);
@@ -123,6 +124,7 @@ private:
     void destroyFonts();
     void computeFitScale();
     void showScale();
+    void showStatusPane(const std::string& text);
     void layoutCanvas(bool resetScroll);
     void scrollCursorIntoView();
     RECT cellRect(int x, int y) const;

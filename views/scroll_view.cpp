@@ -11,6 +11,10 @@ bool ScrollView::createContainer(HWND parent, HINSTANCE instance) {
     GetClientRect(parent, &rc);
     container_ = CreateWindowExA(0, "ContainerWindowClass", "", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
                                  0, 0, rc.right, rc.bottom, parent, nullptr, instance, nullptr);
+    // The classes belong to the program's module, which may differ from a resource instance.
+    if (!container_ && instance != GetModuleHandleA(nullptr))
+        container_ = CreateWindowExA(0, "ContainerWindowClass", "", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
+                                     0, 0, rc.right, rc.bottom, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!container_) return false;
     SetWindowLongPtrA(container_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     classProc_ = reinterpret_cast<WNDPROC>(
