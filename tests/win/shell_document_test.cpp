@@ -183,6 +183,23 @@ TEST_F(ShellDocuments, DeleteAsksThenRemovesTheFileAndClosesWithoutSaving) {
     EXPECT_EQ(shell.menuCount(), 2);
 }
 
+TEST_F(ShellDocuments, DeleteOffersTheBackupWithTheShellsOwnQuestion) {
+    const std::string backup = folder + "\\daily.bak";
+    writeFile(backup, "backup");
+    Shell shell(quoted(path));
+    ASSERT_TRUE(shell.doc().isOpen);
+    {
+        DialogDriver driver;
+        driver.press(IDYES).press(IDNO);
+        shell.frame().dispatchCommand(CMD_DELETE_PUZZLE, 0);
+        ASSERT_EQ(driver.seen.size(), 2u);
+        EXPECT_NE(driver.seen[1].title, "Gridwell Question");  // the shell asks about the backup
+    }
+    EXPECT_FALSE(fileExists(path));
+    EXPECT_TRUE(fileExists(backup));  // declined
+    EXPECT_FALSE(shell.doc().isOpen);
+}
+
 TEST_F(ShellDocuments, DroppedTextFileOpensThroughTheImport) {
     const std::string text = folder + "\\import.txt";
     writeFile(text, textPuzzle());
