@@ -17,10 +17,13 @@ bool importTextPuzzle(const std::string& path) {
     PuzzleDocument* doc = core().document;
     if (!doc) return false;
 
-    // Never saved as a binary file yet, so it is changed from the start.
+    // Never saved as a binary file yet, so it is changed from the start (the
+    // diagramless dialog run while building may already ask to save it).
     doc->isDirty = true;
-    doc->buildFromImage(convertTextPuzzle(tp), importedPuzzlePath(path));
-    if (!doc->isOpen) return false;
+    if (!doc->buildFromImage(convertTextPuzzle(tp), importedPuzzlePath(path)) || !doc->isOpen) {
+        doc->isDirty = false;
+        return false;
+    }
     doc->setDirty();
     return true;
 }

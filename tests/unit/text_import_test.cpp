@@ -3,9 +3,11 @@
 #include <fstream>
 #include <optional>
 
+#include "doc/puzzle_document.h"
 #include "doc/puzzle_reader.h"
 #include "doc/puzzle_writer.h"
 #include "doc/text_import.h"
+#include "doc_test_util.h"
 #include "fakes.h"
 #include "resources/string_table.h"
 
@@ -580,4 +582,84 @@ TEST(TextImportPath, ExtensionBecomesPuz) {
     EXPECT_EQ(importedPuzzlePath("puzzle.text"), "puzzle.text.puz");
     EXPECT_EQ(importedPuzzlePath("puzzle"), "puzzle.puz");
     EXPECT_EQ(importedPuzzlePath(".txt"), ".puz");
+}
+
+namespace {
+
+class TextImportOpen : public TextImport {
+protected:
+    std::unique_ptr<PuzzleDocument> doc;
+    gw::test::TempFolder folder;
+
+    void SetUp() override {
+        TextImport::SetUp();
+        doc = std::make_unique<PuzzleDocument>();
+        core().document = doc.get();
+    }
+    void TearDown() override {
+        doc.reset();
+        TextImport::TearDown();
+    }
+    std::string writeText(const std::string& name, const std::string& text) {
+        const std::string path = folder.file(name);
+        gw::test::writeBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+        return path;
+    }
+};
+
+}  // namespace
+
+TEST_F(TextImportOpen, OpensADirtyPuzzleNamedLikeTheText) {
+    const std::string path = writeText("puzzle.txt", Source().text());
+    ASSERT_TRUE(importTextPuzzle(path));
+    EXPECT_TRUE(doc->isOpen);
+    EXPECT_TRUE(doc->isDirty);
+    EXPECT_EQ(doc->path, folder.file("puzzle.puz"));
+    EXPECT_TRUE(services.messages().empty());
+    EXPECT_TRUE(services.has("save on"));
+    EXPECT_EQ(tools.count(5), 1);
+    ASSERT_TRUE(doc->grid);
+    EXPECT_EQ(doc->grid->CountWordStarts(), 4);
+    EXPECT_EQ(doc->title, "Small Talk");
+}
+
+TEST_F(TextImportOpen, FailuresShowTheRightMessagesAndLeaveTheDocumentEmpty) {
+    Source s;
+    s.size = "3x4";
+    importTextPuzzle(writeText("bad.txt", s.text()));
+    EXPECT_EQ(services.messages(),
+              (std::vector<std::string>{"warningById " + std::to_string(IDS_TXT_BAD_GRID_LINE), "warningById 30"}));
+
+    services.calls.clear();
+    Source empty;
+    empty.across[0] = "";  // parses, but the check refuses it
+    EXPECT_FALSE(importTextPuzzle(writeText("empty.txt", empty.text())));
+    EXPECT_EQ(services.messages(), std::vector<std::string>{"warningById 31"});
+
+    services.calls.clear();
+    EXPECT_FALSE(importTextPuzzle(folder.file("missing.txt")));
+    EXPECT_EQ(services.messages(), (std::vector<std::string>{"warningById 8", "warningById 30"}));
+    EXPECT_FALSE(doc->isOpen);
+    EXPECT_FALSE(doc->isDirty);
+}
+
+TEST_F(TextImportOpen, MarksAndColonsReachTheDocument) {
+    Source s;
+    s.grid = {"@AT", "a:b", "TAT"};
+    s.across = {"a", "b"};
+    s.down = {"c", "d"};
+    s.rebus = std::vector<std::string>{"MARK", "a:ACE:A"};
+    ASSERT_TRUE(importTextPuzzle(writeText("marks.txt", s.text())));
+    EXPECT_TRUE(doc->isDiagramless);
+    EXPECT_TRUE(doc->isRebus);
+    const PuzzleGrid& g = *doc->grid;
+    ASSERT_TRUE(g.cell(0, 0).solutionRebus);
+    EXPECT_STREQ(g.cell(0, 0).solutionRebus->text, "@");
+    ASSERT_TRUE(g.cell(0, 1).solutionRebus);
+    EXPECT_STREQ(g.cell(0, 1).solutionRebus->text, "ACE");
+    EXPECT_TRUE(g.cell(0, 1).flags & Circled);
+    EXPECT_TRUE(g.cell(2, 1).flags & Circled);
+    EXPECT_FALSE(g.cell(2, 1).solutionRebus);  // b has no rebus line
+    EXPECT_FALSE(g.cell(1, 1).isWhite());
+    EXPECT_TRUE(g.cell(1, 1).flags & ShownColon);
 }
