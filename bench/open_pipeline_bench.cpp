@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -101,7 +102,9 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string sample = std::string(GW_SOURCE_DIR) + "/samples/stress39.puz";
+    // GW_STRESS_PUZ names another puzzle to measure; else the sample, else a generated grid.
+    const char* chosen = std::getenv("GW_STRESS_PUZ");
+    const std::string sample = chosen ? chosen : std::string(GW_SOURCE_DIR) + "/samples/stress39.puz";
     g_path = std::filesystem::exists(sample) ? sample : makeStressPuzzle();
     std::printf("puzzle: %s\n", g_path.c_str());
     benchmark::Initialize(&argc, argv);
