@@ -30,6 +30,9 @@ target_include_directories(win_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_C
 target_compile_definitions(win_tests PRIVATE
   GW_BIN_DIR="${GW_WIN_BIN_DIR}" GW_SOURCE_DIR="${GW_WIN_SOURCE_DIR}")
 target_compile_options(win_tests PRIVATE ${GW_WARNINGS})
+# gcc 12 reports out-of-bounds copies inside std::vector's own insert at -O2 (a known false
+# positive of its flow analysis); with -Werror that would fail test code that is correct.
+target_compile_options(win_tests PRIVATE -Wno-array-bounds -Wno-stringop-overread -Wno-stringop-overflow)
 target_precompile_headers(win_tests PRIVATE <gtest/gtest.h>)
 # Tests that launch the program or load the plug-ins need them built first.
 foreach(dep gridwell OVtimer OVtipofday)
