@@ -299,7 +299,11 @@ bool PuzzleDocument::close() {
 }
 
 void PuzzleDocument::releasePuzzle() {
-    if (grid) grid->clueSet = nullptr;
+    if (grid) {
+        // The solving preferences the user changed while solving outlive the puzzle.
+        grid->SaveSolvePreferences();
+        grid->clueSet = nullptr;
+    }
     clues.reset();
     grid.reset();
     fileImage.reset();

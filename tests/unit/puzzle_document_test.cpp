@@ -311,6 +311,17 @@ TEST_F(DocumentTest, CloseAsksAndTearsDown) {
     EXPECT_TRUE(services.has("views destroyed"));
 }
 
+TEST_F(DocumentTest, CloseKeepsTheSolvingPreferencesChangedWhileSolving) {
+    PuzBuilder b;
+    ASSERT_TRUE(openBytes(b.build()));
+    doc->grid->AttachView(nullptr);  // reads the stored preferences, as the views do at open
+    doc->grid->ToggleSkipAfterEntry();
+    EXPECT_TRUE(doc->close());
+    ASSERT_NE(store.find("grid", "cursorskip"), nullptr);
+    EXPECT_EQ(*store.find("grid", "cursorskip"), "0");
+    EXPECT_EQ(*store.find("grid", "skipfilled"), "1");
+}
+
 TEST_F(DocumentTest, CloseWithYesSavesFirst) {
     PuzBuilder b;
     ASSERT_TRUE(openBytes(b.build()));
