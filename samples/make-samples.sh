@@ -1,0 +1,35 @@
+#!/bin/sh
+# Regenerates the binary samples from their text sources with puztool.
+#   samples/make-samples.sh [PUZTOOL]
+# PUZTOOL defaults to $PUZTOOL, then to the first puztool found in a build folder.
+# locked.puz gets a fresh random key each time; the key is written into README.md.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+tool=${1:-${PUZTOOL:-}}
+if [ -z "$tool" ]; then
+    for candidate in "$here"/../build*/puztool "$here"/../build*/tools/puztool/puztool; do
+        if [ -x "$candidate" ]; then tool=$candidate; break; fi
+    done
+fi
+if [ -z "$tool" ] || [ ! -x "$tool" ]; then
+    echo "make-samples.sh: puztool not found; build it or pass its path" >&2
+    exit 1
+fi
+
+# The stress grid's text is itself generated.
+if command -v python3 >/dev/null 2>&1; then
+    python3 "$here/make-stress39.py"
+fi
+
+for name in everyday15 rebus diagramless sunday21 stress39; do
+    rm -f "$here/$name.puz"
+    "$tool" import "$here/$name.txt" "$here/$name.puz"
+    "$tool" check "$here/$name.puz"
+done
+
+# The locked sample is the everyday puzzle with its solution scrambled.
+cp "$here/everyday15.puz" "$here/locked.puz"
+key=$("$tool" lock "$here/locked.puz")
+"$tool" check "$here/locked.puz"
+sed -i.tmp "s/^- Key: [0-9]*$/- Key: $key/" "$here/README.md" && rm -f "$here/README.md.tmp"
+echo "locked.puz key: $key"
