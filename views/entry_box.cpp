@@ -95,7 +95,8 @@ std::string EntryBox::text() const {
 }
 
 void EntryBox::finish(bool accepted) {
-    ShowWindow(hwnd_, SW_HIDE);
+    // No separate hide: the owner destroys the box at once (and under Wine without a
+    // window manager, hiding a focused pop-up stalls for seconds).
     std::string t = accepted ? text() : std::string();
     Done done = std::move(done_);
     done_ = nullptr;

@@ -132,8 +132,7 @@ protected:
     }
     void TearDown() override {
         destroyView();
-        if (parent) DestroyWindow(parent);
-        parent = nullptr;
+        parent = nullptr;  // shared by the tests; see sharedParent
         clues.reset();
         doc.reset();
         GridView::statusPaneSink() = nullptr;
@@ -152,12 +151,25 @@ protected:
         doc->isOpen = true;
     }
 
-    // The parent's client area is width x height.
-    GridView* makeView(int width = 600, int height = 500) {
+    // One visible top-level window for all tests: under Wine without a window manager,
+    // hiding or destroying a shown top-level window waits about two seconds.
+    static HWND sharedParent(int width, int height) {
+        static HWND window = nullptr;
         RECT rc{0, 0, width, height};
         AdjustWindowRect(&rc, WS_OVERLAPPEDWINDOW, FALSE);
-        parent = CreateWindowExA(0, "GwTestParent", "grid test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20,
-                                 rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (!window)
+            window = CreateWindowExA(0, "GwTestParent", "grid test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20,
+                                     20, rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                     nullptr);
+        else
+            SetWindowPos(window, nullptr, 20, 20, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER);
+        SetForegroundWindow(window);
+        return window;
+    }
+
+    // The parent's client area is width x height.
+    GridView* makeView(int width = 600, int height = 500) {
+        parent = sharedParent(width, height);
         view = GridView::create(parent, GetModuleHandleA(nullptr), doc->grid.get());
         pumpMessages();
         return view;

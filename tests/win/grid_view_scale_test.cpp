@@ -48,8 +48,6 @@ TEST_F(GridScale, ZoomLimitsAndStoredOddScales) {
         view->zoom(c.command);
         EXPECT_EQ(view->scale(), c.expected) << "from " << c.stored;
         destroyView();
-        DestroyWindow(parent);
-        parent = nullptr;
         EXPECT_EQ(*store.find("grid", "scale"), std::to_string(c.expected));
     }
 }
