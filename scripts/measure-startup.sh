@@ -13,6 +13,7 @@ ROOT=$(pwd)
 W64=${1:-$ROOT/build/win64}
 X86=${2:-$ROOT/build/win32}
 PUZZLE=${3:-$ROOT/samples/everyday15.puz}
+[ -f "$PUZZLE" ] || [ -n "${3:-}" ] || PUZZLE=$ROOT/samples/everyday15.txt
 RUNS=${GW_MEASURE_RUNS:-7}
 OUT=$ROOT/build/measure
 mkdir -p "$OUT"

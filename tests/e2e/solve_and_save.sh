@@ -14,6 +14,8 @@ SAMPLE=""
 for s in "${GW_SAMPLES:-}"/*.puz; do [ -f "$s" ] && { SAMPLE=$s; break; }; done
 if [ -n "$SAMPLE" ]; then
   cp "$SAMPLE" puzzle.puz
+elif [ -f "${GW_SAMPLES:-}/everyday15.txt" ]; then
+  "$GW_PUZTOOL" import "$GW_SAMPLES/everyday15.txt" puzzle.puz >import.log 2>&1 || { cat import.log; echo "puztool import failed"; exit 1; }
 else
   cat >puzzle.txt <<'PUZ'
 <ORVANE PUZZLE>
