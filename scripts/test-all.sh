@@ -198,7 +198,7 @@ layer_win32() {
     -DCMAKE_BUILD_TYPE=Release -DGW_TESTS=OFF -DGW_BENCH=OFF || return 1
   build "$BUILD/win32" || return 1
   local built
-  built=$(cd "$BUILD/win32" && find . -name '*.exe' -o -name '*.dll' | sort | tr '\n' ' ')
+  built=$(cd "$BUILD/win32" && find . -path ./CMakeFiles -prune -o \( -name '*.exe' -o -name '*.dll' \) -print | sed 's|^\./||' | sort | tr '\n' ' ')
   NOTE="built: ${built:-gwcore only}"
 }
 
