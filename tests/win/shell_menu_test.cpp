@@ -2,6 +2,7 @@
 #include "doc/document_commands.h"
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
+#include "shell/help_viewer.h"
 #include "shell_harness.h"
 #include "solve/edit_target.h"
 #include "views/status_bar.h"
@@ -25,6 +26,18 @@ TEST(ShellTitle, FollowsTheTitleRule) {
     EXPECT_EQ(titleForWindow("Gridwell"), "Gridwell");
     EXPECT_EQ(titleForWindow(".puz"), "");
     EXPECT_EQ(titleForWindow(std::string(300, 'x')).size(), 255u);
+}
+
+TEST(ShellHelp, ViewerIsLoadedOnlyWhenHelpIsAskedFor) {
+    HelpViewer help("C:\\Program Files\\Gridwell", nullptr);
+    EXPECT_EQ(help.helpFile(), "C:\\Program Files\\Gridwell\\GRIDWELL.CHM");
+    EXPECT_EQ(help.topicAddress("intro.htm"), "C:\\Program Files\\Gridwell\\GRIDWELL.CHM::/html/intro.htm");
+    EXPECT_FALSE(help.loadAttempted());
+    EXPECT_FALSE(help.showTopic(nullptr));
+    EXPECT_FALSE(help.loadAttempted());
+
+    HelpViewer longFolder(std::string(300, 'x'), nullptr);
+    EXPECT_EQ(longFolder.helpFile().size(), 255u);
 }
 
 class ShellMenus : public ::testing::Test {
