@@ -38,8 +38,6 @@ private:
     Application& app_;
 };
 
-ShellWindowPort* g_windowPort = nullptr;
-
 }  // namespace
 
 std::string titleForWindow(const std::string& text) {
@@ -76,13 +74,12 @@ Application::~Application() {
         // The manager sends Shutdown before it finishes and unloads the tools.
         if (auto* manager = dynamic_cast<PluginManager*>(plugins_.get())) manager->shutdown();
         plugins_.reset();
-        delete g_windowPort;
-        g_windowPort = nullptr;
         if (core().ui == mainWindow_.get()) core().ui = nullptr;
         mainWindow_.reset();
     } else {
         plugins_.reset();
     }
+    windowPort_.reset();
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
     unregisterClasses();
     programFolder_.clear();
@@ -153,8 +150,8 @@ bool Application::createMainWindow() {
 }
 
 void Application::createPluginManager() {
-    if (!g_windowPort) g_windowPort = new ShellWindowPort(*this);
-    plugins_ = std::make_unique<PluginManager>(programFolder_, g_windowPort);
+    if (!windowPort_) windowPort_ = std::make_unique<ShellWindowPort>(*this);
+    plugins_ = std::make_unique<PluginManager>(programFolder_, windowPort_.get());
 }
 
 void Application::createBars() {

@@ -12,6 +12,7 @@
 namespace gw {
 
 class EditTarget;
+class HostWindowPort;
 class MainWindow;
 class PuzzleDocument;
 class SettingsStore;
@@ -103,6 +104,7 @@ private:
     HINSTANCE instance_ = nullptr;
     HINSTANCE resources_ = nullptr;
     WindowGeometry geometry_;
+    std::unique_ptr<HostWindowPort> windowPort_;  // what the tools see of the program
     std::unique_ptr<ToolEventSink> plugins_;
     std::string programFolder_;
     EditTarget* editHandler_ = nullptr;
