@@ -130,6 +130,25 @@ TEST_F(ShellLoop, WindowEventsReachTheTools) {
     core().tools = manager;
 }
 
+TEST_F(ShellLoop, CongratulationsTellTheToolsFirstAndAboutShowsItsDialog) {
+    Shell shell("\"" + path + "\"");
+    ASSERT_TRUE(shell.ok);
+    RecordingTools tools;
+    ToolEventSink* manager = core().tools;
+    core().tools = &tools;
+    DialogDriver driver;
+    driver.press(IDOK).press(IDOK);
+    shell.frame().showCongratulations();
+    shell.frame().dispatchCommand(CMD_ABOUT, 0);
+    core().tools = manager;
+    EXPECT_EQ(tools.events, std::vector<int>{PuzzleSolved});
+    ASSERT_EQ(driver.seen.size(), 2u);
+    EXPECT_EQ(driver.seen[0].title, "Congragulations");
+    EXPECT_NE(driver.seen[0].text.find("CONGRATULATIONS!"), std::string::npos);
+    EXPECT_NE(driver.seen[0].text.find("You have successfully completed this puzzle"), std::string::npos);
+    EXPECT_EQ(driver.seen[1].title, "About Gridwell");
+}
+
 TEST_F(ShellLoop, RelayoutFillsTheAreaBetweenTheBars) {
     Shell shell("\"" + path + "\"");
     ASSERT_TRUE(shell.ok);
