@@ -29,7 +29,9 @@ done
 
 # The locked sample is the everyday puzzle with its solution scrambled.
 cp "$here/everyday15.puz" "$here/locked.puz"
-key=$("$tool" lock "$here/locked.puz")
+# puztool also prints its messages; the key is the line that is only digits.
+key=$("$tool" lock "$here/locked.puz" | grep -E '^[0-9]{4}$' | tail -n 1)
+[ -n "$key" ] || { echo "make-samples.sh: no key from puztool lock" >&2; exit 1; }
 "$tool" check "$here/locked.puz"
 sed -i.tmp "s/^- Key: [0-9]*$/- Key: $key/" "$here/README.md" && rm -f "$here/README.md.tmp"
 echo "locked.puz key: $key"
