@@ -59,7 +59,9 @@ with open(sys.argv[1], "w") as f:
     f.write("".join(f"Down {i}\n" for i in range(d)))
 PY
 fi
-cp "$PUZZLE" "$OUT/" && PUZZLE=$OUT/$(basename "$PUZZLE")
+# The program takes Windows paths (a word starting with "/" is a switch): run beside the file.
+cp "$PUZZLE" "$OUT/" && PUZZLE=$(basename "$PUZZLE")
+cd "$OUT" || exit 1
 
 "$WINE" wineboot -i >/dev/null 2>&1
 "$WINESERVER" -w
