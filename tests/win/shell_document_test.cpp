@@ -17,6 +17,8 @@ protected:
         path = folder + "\\daily.puz";
         writePuzzle(path);
     }
+    // Later suites in this process start from the defaults too.
+    void TearDown() override { clearSettings(); }
     std::string quoted(const std::string& p) { return "\"" + p + "\""; }
 
     // The exact name of a file as the folder lists it.

@@ -50,6 +50,8 @@ protected:
         path = folder + "\\daily.puz";
         writePuzzle(path);
     }
+    // Later suites in this process start from the defaults too.
+    void TearDown() override { clearSettings(); }
     std::string folder, path;
 };
 

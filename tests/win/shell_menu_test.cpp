@@ -47,6 +47,8 @@ protected:
         folder = freshFolder("menus");
         path = folder + "\\daily.puz";
     }
+    // Later suites in this process start from the defaults too.
+    void TearDown() override { clearSettings(); }
     std::string folder, path;
 };
 

@@ -12,6 +12,18 @@
 namespace gw::wintest {
 namespace {
 
+// Every test here starts from and leaves behind an empty settings tree.
+class ShellSettingsReset : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo& info) override {
+        const std::string suite = info.test_suite_name();
+        if (suite == "ShellStartup" || suite == "CommandLine") clearSettings();
+    }
+};
+const bool settingsResetInstalled = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ShellSettingsReset);
+    return true;
+}();
+
 std::string programFolder() {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -114,6 +126,7 @@ TEST(ShellStartup, MaximizedWindowKeepsItsNormalGeometry) {
 class GeometryTest : public ::testing::Test {
 protected:
     void SetUp() override { clearSettings(); }
+    void TearDown() override { clearSettings(); }
     WindowGeometry compute(const DesktopRect& d) {
         RegistrySettings store;
         return computeWindowGeometry(d, store);
