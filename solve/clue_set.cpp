@@ -101,7 +101,7 @@ void ClueSet::AttachLists(ClueListPort* across, ClueListPort* down) {
             }
     }
 
-    if (grid_.inGrid(grid_.cursorX, grid_.cursorY)) ShowCellClues(grid_.cursorX, grid_.cursorY);
+    if (grid_.isWhite(grid_.cursorX, grid_.cursorY)) ShowCellClues(grid_.cursorX, grid_.cursorY);
 }
 
 void ClueSet::ShowCellClues(int x, int y) {
