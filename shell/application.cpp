@@ -19,7 +19,6 @@ namespace gw {
 namespace {
 
 Application* g_application = nullptr;
-constexpr size_t ArgumentPathLimit = 255;
 
 std::string moduleFileName(HINSTANCE instance) {
     char path[MAX_PATH] = {};
@@ -186,7 +185,9 @@ void Application::processCommandLine() {
     }
     std::string file;
     if (args_.size() == 2) {
-        file = args_[1].substr(0, ArgumentPathLimit);
+        // A longer name is handed on whole: the document refuses it with its own
+        // message instead of opening whatever file the cut-short name would reach.
+        file = args_[1];
     } else if (args_.size() > 2) {
         ui().warningById(IDS_BAD_ARGUMENTS);
     }

@@ -230,5 +230,19 @@ TEST(CommandLine, MissingFileReportsTheReadersMessageAndStaysEmpty) {
     for (const auto& s : driver.seen) EXPECT_NE(s.title, "Open");  // a named file never shows the dialog
 }
 
+TEST(CommandLine, OverlongNameIsRefusedNotCutShort) {
+    clearSettings();
+    const std::string folder = freshFolder("overlong");
+    // The first 255 characters name a real puzzle; the whole name does not.
+    std::string longName = folder + "\\" + std::string(255 - folder.size() - 1, 'p');
+    writePuzzle(longName);
+    DialogDriver driver;
+    Shell shell("\"" + longName + "extra.puz\"", &driver);
+    ASSERT_TRUE(shell.ok);
+    EXPECT_FALSE(shell.doc().isOpen);
+    ASSERT_FALSE(driver.seen.empty());
+    EXPECT_EQ(driver.seen[0].text.rfind(stringText(IDS_PATH_TOO_LONG), 0), 0u) << driver.seen[0].text;
+}
+
 }  // namespace
 }  // namespace gw::wintest
