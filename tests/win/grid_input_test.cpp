@@ -207,6 +207,21 @@ TEST_F(GridInput, EntryBoxEntersAMultiLetterEntry) {
     EXPECT_EQ(fillAt(0, 0), "T");
 }
 
+// The Enter key as the message loop delivers it: a key-down translated into a character.
+TEST_F(GridInput, EntryBoxTakesEnterThroughTheMessageLoop) {
+    grid().MoveCursor(2, 1);
+    key(VK_INSERT);
+    HWND box = view->boxWindow();
+    ASSERT_NE(box, nullptr);
+    for (char c : std::string("HEART")) SendMessageA(box, WM_CHAR, WPARAM(c), 1);
+    PostMessageA(box, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(box, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    pumpMessages();
+    EXPECT_EQ(view->boxWindow(), nullptr);
+    ASSERT_TRUE(grid().cell(2, 1).userRebus);
+    EXPECT_STREQ(grid().cell(2, 1).userRebus->text, "HEART");
+}
+
 TEST_F(GridInput, EntryBoxEscapeAndRevealedCells) {
     grid().MoveCursor(1, 0);
     key(VK_INSERT);
