@@ -15,7 +15,7 @@ X86=${2:-$ROOT/build/win32}
 PUZZLE=${3:-$ROOT/samples/everyday15.puz}
 [ -f "$PUZZLE" ] || [ -n "${3:-}" ] || PUZZLE=$ROOT/samples/everyday15.txt
 RUNS=${GW_MEASURE_RUNS:-7}
-OUT=$ROOT/build/measure
+OUT=${GW_MEASURE_OUT:-$ROOT/build/measure}
 mkdir -p "$OUT"
 EXE=$W64/bin/gridwell.exe
 [ -f "$EXE" ] || { echo "no gridwell.exe in $W64/bin: build the win64 program first"; exit 1; }
