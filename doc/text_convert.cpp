@@ -29,8 +29,8 @@ void addMarkSections(const TextPuzzle& tp, PuzzleFileImage& image) {
         grbs[i] = (isLowerMark(m) && emptySlot) ? 0 : m;
         if (marks.circleMarks && isLowerMark(m)) gext[i] = Circled;
     }
-    if (marks.circleMarks) image.setExtraSection("GEXT", gext.data(), int(squares));
-    image.setExtraSection("GRBS", grbs.data(), int(squares));
+    if (marks.circleMarks) image.setGridSection("GEXT", gext.data(), int(squares));
+    image.setGridSection("GRBS", grbs.data(), int(squares));
 
     std::string table;
     char piece[32];

@@ -327,6 +327,28 @@ TEST_F(TextImport, MarkLineCirclesLowerCaseSquares) {
     EXPECT_FALSE(tp.marks);
 }
 
+TEST_F(TextImport, MarksOfALargeGridAreNotDropped) {
+    // 33x33 = 1089 squares: the square sections exceed the 1024 bytes tools are held to.
+    Source s;
+    s.size = "33x33";
+    s.grid.assign(33, std::string(33, 'A'));
+    s.grid[0][0] = 'c';
+    s.rebus = std::vector<std::string>{"MARK", "c:CAT:C"};
+    s.across.assign(33, "Row");
+    s.down.assign(33, "Column");
+    ASSERT_TRUE(parse(s.text()));
+    ASSERT_TRUE(checkTextPuzzle(tp));
+    auto image = convertTextPuzzle(tp);
+    ASSERT_TRUE(image);
+    const ExtraSection* gext = image->getExtraSection("GEXT");
+    const ExtraSection* grbs = image->getExtraSection("GRBS");
+    ASSERT_NE(gext, nullptr);
+    ASSERT_NE(grbs, nullptr);
+    EXPECT_EQ(gext->length, 1089);
+    EXPECT_EQ(gext->data[0], Circled);
+    EXPECT_NE(grbs->data[0], 0);
+}
+
 TEST_F(TextImport, SymbolRebusLinesTakeACharacterCode) {
     Source s;
     s.grid = {"aAT", "b.A", "TAT"};
