@@ -32,7 +32,7 @@ bool PuzzleDocument::save(int command) {
     if (isScrambled && grid && grid->key != 0) ui().information(formatWithNumber(IDS_SAVING_SCRAMBLED, grid->key));
 
     if (command == CMD_SAVE && isDirty && !path.empty() && fileExists(path)) {
-        sendToolEvent(doc_event::BeforeSave);
+        sendToolEvent(BeforeSave);
         PuzzleFileImage* image = buildImageForSave();
         if (!image || !writePuzzleFile(path, *image)) return false;
         isDirty = false;
@@ -50,7 +50,7 @@ bool PuzzleDocument::saveAs(const std::string& newPath) {
         warnPathTooLong(newPath);
         return false;
     }
-    sendToolEvent(doc_event::BeforeSave);
+    sendToolEvent(BeforeSave);
     PuzzleFileImage* image = buildImageForSave();
     if (!image) return false;
     if (!writePuzzleFile(newPath, *image)) return false;
@@ -58,7 +58,7 @@ bool PuzzleDocument::saveAs(const std::string& newPath) {
     ui().setTitle(std::string(stringText(IDS_PROGRAM_NAME)) + " - " + path);
     isDirty = false;
     ui().enableSave(false);
-    sendToolEvent(doc_event::PuzzleSavedAs);
+    sendToolEvent(PuzzleSavedAs);
     return true;
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 bool readIndicator(const char* name) {
     int value = 0;
-    settings().readInt(display_setting::Section, name, value);
+    settings().readInt(settings_names::Display, name, value);
     return value == 1;
 }
 
@@ -28,13 +28,13 @@ std::string sectionText(const ExtraSection& s) {
 }  // namespace
 
 PuzzleDocument::PuzzleDocument() {
-    showRebusIndicator = readIndicator(display_setting::RebusIndicator);
-    showSymbolIndicator = readIndicator(display_setting::SymbolIndicator);
+    showRebusIndicator = readIndicator(settings_names::RebusIndicator);
+    showSymbolIndicator = readIndicator(settings_names::SymbolIndicator);
 }
 
 PuzzleDocument::~PuzzleDocument() {
-    settings().writeInt(display_setting::Section, display_setting::RebusIndicator, showRebusIndicator ? 1 : 0);
-    settings().writeInt(display_setting::Section, display_setting::SymbolIndicator, showSymbolIndicator ? 1 : 0);
+    settings().writeInt(settings_names::Display, settings_names::RebusIndicator, showRebusIndicator ? 1 : 0);
+    settings().writeInt(settings_names::Display, settings_names::SymbolIndicator, showSymbolIndicator ? 1 : 0);
 }
 
 bool PuzzleDocument::pathFits(const std::string& p) { return p.size() < size_t(MaxPathLength); }
@@ -135,7 +135,7 @@ bool PuzzleDocument::buildFromImage(std::unique_ptr<PuzzleFileImage> image, cons
     fileImage = std::move(image);
 
     // Make it the current puzzle.
-    sendToolEvent(doc_event::PuzzleLoading);
+    sendToolEvent(PuzzleLoading);
     ui().setTitle(std::string(stringText(IDS_PROGRAM_NAME)) + " - " + filePath);
     ui().setMenu(SolveMenuName);
     ui().setToolbarStates(IDS_TOOLBAR_STATES_OPEN);
@@ -147,7 +147,7 @@ bool PuzzleDocument::buildFromImage(std::unique_ptr<PuzzleFileImage> image, cons
     ui().enableSave(false);
 
     if (isDiagramless && diagramlessLoop) diagramlessLoop(*this);
-    if (isOpen) sendToolEvent(doc_event::PuzzleOpened);
+    if (isOpen) sendToolEvent(PuzzleOpened);
     return true;
 }
 
@@ -288,13 +288,13 @@ bool PuzzleDocument::close() {
         // saved; only a puzzle that is still unsaved stays open.
         if (answer == AnswerYes && !save() && isDirty) return false;
     }
-    sendToolEvent(doc_event::PuzzleClosing);
+    sendToolEvent(PuzzleClosing);
     ui().setTitle(stringText(IDS_PROGRAM_NAME));
     ui().setMenu(InitMenuName);
     ui().setToolbarStates(IDS_TOOLBAR_STATES_CLOSED);
     ui().destroyPuzzleViews();
     releasePuzzle();
-    sendToolEvent(doc_event::PuzzleClosed);
+    sendToolEvent(PuzzleClosed);
     return true;
 }
 

@@ -154,13 +154,13 @@ bool PuzzleDocument::lockSolution() {
     isScrambled = true;
     applyLockState();
     setDirty();
-    sendToolEvent(doc_event::SolutionLocked);
+    sendToolEvent(SolutionLocked);
     return true;
 }
 
 bool PuzzleDocument::unlockSolution() {
     if (!isOpen || !grid || !isScrambled) return false;
-    sendToolEvent(doc_event::BeforeUnlock);
+    sendToolEvent(BeforeUnlock);
     if (toolUnlockKey != 0) {
         grid->key = toolUnlockKey;
         toolUnlockKey = 0;
@@ -176,7 +176,7 @@ bool PuzzleDocument::unlockSolution() {
     applyLockState();
     setDirty();
     grid->RecheckSolved();
-    sendToolEvent(doc_event::SolutionUnlocked);
+    sendToolEvent(SolutionUnlocked);
     return true;
 }
 

@@ -12,7 +12,7 @@
 #include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "shell/registry_settings.h"
-#include "shell/settings_names.h"
+#include "ports/settings_names.h"
 #include "views/status_bar.h"
 
 namespace gw {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "ports/core_context.h"
-#include "shell/settings_names.h"
+#include "ports/settings_names.h"
 
 namespace gw {
 namespace sn = settings_names;

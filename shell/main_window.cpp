@@ -13,7 +13,7 @@
 #include "shell/fonts_colours.h"
 #include "shell/frame_toolbar.h"
 #include "shell/help_viewer.h"
-#include "shell/settings_names.h"
+#include "ports/settings_names.h"
 #include "solve/edit_target.h"
 #include "views/status_bar.h"
 

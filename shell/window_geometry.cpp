@@ -1,5 +1,7 @@
 #include "shell/window_geometry.h"
 
+#include "ports/settings_names.h"
+
 #include <algorithm>
 
 #include "ports/settings_store.h"
@@ -15,10 +17,10 @@ WindowGeometry computeWindowGeometry(const DesktopRect& desktop, SettingsStore& 
     g.height = defaultHeight;
     g.x = (dw - defaultWidth) / 2;
     g.y = (dh - defaultHeight) / 2;
-    store.readInt("geometry", "x", g.x);
-    store.readInt("geometry", "y", g.y);
-    store.readInt("geometry", "width", g.width);
-    store.readInt("geometry", "height", g.height);
+    store.readInt(settings_names::Geometry, settings_names::X, g.x);
+    store.readInt(settings_names::Geometry, settings_names::Y, g.y);
+    store.readInt(settings_names::Geometry, settings_names::Width, g.width);
+    store.readInt(settings_names::Geometry, settings_names::Height, g.height);
 
     if (g.x < 0) g.x = 0;
     if (g.y < 0) g.y = 0;
@@ -27,8 +29,8 @@ WindowGeometry computeWindowGeometry(const DesktopRect& desktop, SettingsStore& 
     if (g.x > desktop.right || g.y > desktop.bottom || g.width > dw || g.height > dh ||
         g.width <= 0 || g.height <= 0) {
         g = WindowGeometry{0, 0, defaultWidth, defaultHeight};
-        store.deleteSection("geometry");
-        store.deleteSection("layout");
+        store.deleteSection(settings_names::Geometry);
+        store.deleteSection(settings_names::Layout);
     }
     g.width = std::min(g.width, dw);
     g.height = std::min(g.height, dh);

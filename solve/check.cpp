@@ -53,7 +53,7 @@ bool PuzzleGrid::CheckCell(int x, int y, bool reveal, bool force) {
     if (!reveal) {
         c.flags &= uint8_t(~WasIncorrect);
         c.flags |= Incorrect;
-        if (autoCheck) sendToolEvent(engine_event::LetterMarkedWrong);
+        if (autoCheck) sendToolEvent(LetterMarkedWrong);
         return true;
     }
 
@@ -61,7 +61,7 @@ bool PuzzleGrid::CheckCell(int x, int y, bool reveal, bool force) {
     RevealCellContent(c);
     c.flags &= uint8_t(~(Pencil | WasIncorrect | Incorrect));
     c.flags |= Revealed;
-    sendToolEvent(engine_event::LetterRevealed);
+    sendToolEvent(LetterRevealed);
     if (filledCellCount < letterCellCount) return true;
 
     repaintAll();
@@ -128,7 +128,7 @@ void PuzzleGrid::RevealIncorrect() {
 
 void PuzzleGrid::ClearGrid() {
     if (ui().questionById(IDS_CLEAR_GRID_CONFIRM, ButtonsOkCancel) != AnswerOk) return;
-    sendToolEvent(engine_event::BeforeClearGrid);
+    sendToolEvent(BeforeClearGrid);
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < height; ++y) {
             GridCell& c = cells[x][y];
@@ -142,7 +142,7 @@ void PuzzleGrid::ClearGrid() {
     congratulated = false;
     markModified();
     repaintAll();
-    sendToolEvent(engine_event::GridCleared);
+    sendToolEvent(GridCleared);
     undo = UndoRecord{};
 }
 

@@ -88,14 +88,14 @@ void PuzzleGrid::finishEntry(int x, int y, char oldLetter, std::unique_ptr<Rebus
 void PuzzleGrid::announceCompletion(bool wasEmpty) {
     if (filledCellCount < letterCellCount) return;
     if (SolutionAvailable() && IsSolved()) {
-        sendToolEvent(engine_event::GridFilled);
+        sendToolEvent(GridFilled);
         if (!congratulated) {
             repaintAll();
             ui().showCongratulations();
         }
         congratulated = true;
     } else if (wasEmpty) {
-        sendToolEvent(engine_event::GridFilled);
+        sendToolEvent(GridFilled);
         repaintAll();
         ui().informationById(IDS_GRID_FILLED);
     } else if (SolutionAvailable()) {
@@ -145,7 +145,7 @@ bool PuzzleGrid::SetCellEntry(int x, int y, char c, bool pencil, bool symbolMode
     const bool nowEmpty = cell.isEmpty();
     if (wasEmpty && !nowEmpty) ++filledCellCount;
     if (!wasEmpty && nowEmpty) --filledCellCount;
-    sendToolEvent(nowEmpty ? engine_event::LetterErased : engine_event::LetterEntered);
+    sendToolEvent(nowEmpty ? LetterErased : LetterEntered);
     announceCompletion(wasEmpty);
     return true;
 }
@@ -177,7 +177,7 @@ bool PuzzleGrid::SetCellText(int x, int y, const char* text, bool pencil) {
 
     finishEntry(x, y, oldLetter, std::move(oldRecord), pencil);
     if (wasEmpty) ++filledCellCount;
-    sendToolEvent(engine_event::LetterEntered);
+    sendToolEvent(LetterEntered);
     announceCompletion(wasEmpty);
     return true;
 }
@@ -195,7 +195,7 @@ bool PuzzleGrid::EraseCell(int x, int y) {
     cell.fill = '-';
     cell.userRebus.reset();
     if (!wasEmpty) {
-        sendToolEvent(engine_event::LetterErased);
+        sendToolEvent(LetterErased);
         congratulated = false;
         --filledCellCount;
     }

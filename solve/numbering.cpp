@@ -7,12 +7,12 @@
 #include "ports/core_context.h"
 #include "resources/string_table.h"
 #include "solve/clue_set.h"
+#include "solve/engine_events.h"
 
 namespace gw {
 namespace {
 
 // Tools are told about every cell that already holds an entry when a puzzle loads.
-constexpr int ToolEventCellFilled = 26;
 
 // Mask of start flags for a direction code; anything but Across or Down means either.
 uint8_t startMaskFor(int direction) {
@@ -45,7 +45,7 @@ void PuzzleGrid::NumberGrid() {
             }
             if (c.fill != '-' || c.userRebus) {
                 ++filledCellCount;
-                sendToolEvent(ToolEventCellFilled);
+                sendToolEvent(FilledCellCounted);
             }
             // Pencil entries are stored lower case; in memory they are upper case + flag.
             if (c.fill >= 'a' && c.fill <= 'z') {

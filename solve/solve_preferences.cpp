@@ -10,11 +10,11 @@ namespace {
 // Values are stored as numbers; only an exact 1 switches a preference on.
 bool readSwitch(const char* name, bool defaultOn) {
     int value = defaultOn ? 1 : 0;
-    settings().readInt(grid_setting::Section, name, value);
+    settings().readInt(settings_names::Grid, name, value);
     return value == 1;
 }
 
-void writeSwitch(const char* name, bool on) { settings().writeInt(grid_setting::Section, name, on ? 1 : 0); }
+void writeSwitch(const char* name, bool on) { settings().writeInt(settings_names::Grid, name, on ? 1 : 0); }
 
 }  // namespace
 
@@ -36,20 +36,20 @@ void PuzzleGrid::AttachView(GridViewPort* gridView) {
     if (view) view->setCursorCell(x, y);
     SetDirection((cells[x][y].flags & AcrossStart) ? DirAcross : DirDown);
 
-    autoCheck = readSwitch(grid_setting::AutoCheck, false);
-    fancyCursor = readSwitch(grid_setting::FancyCursor, true);
+    autoCheck = readSwitch(settings_names::AutoCheck, false);
+    fancyCursor = readSwitch(settings_names::FancyCursor, true);
     if (view) {
         view->setHandPointer(fancyCursor);
         view->takeFocus();
     }
-    cursorSkip = readSwitch(grid_setting::CursorSkip, true);
-    skipFilled = readSwitch(grid_setting::SkipFilled, true);
-    autoNavSwitch = readSwitch(grid_setting::AutoNavSwitch, false);
-    autoNavWord = readSwitch(grid_setting::AutoNavWord, true);
-    rightMouseMove = readSwitch(grid_setting::RightMouseMove, false);
+    cursorSkip = readSwitch(settings_names::CursorSkip, true);
+    skipFilled = readSwitch(settings_names::SkipFilled, true);
+    autoNavSwitch = readSwitch(settings_names::AutoNavSwitch, false);
+    autoNavWord = readSwitch(settings_names::AutoNavWord, true);
+    rightMouseMove = readSwitch(settings_names::RightMouseMove, false);
     int usePencil = 0;
-    settings().readInt(grid_setting::Section, grid_setting::UsePencil, usePencil);
-    arrowPause = readSwitch(grid_setting::ArrowPause, true);
+    settings().readInt(settings_names::Grid, settings_names::UsePencil, usePencil);
+    arrowPause = readSwitch(settings_names::ArrowPause, true);
 
     // Toggled through the command's own operation so that the menu check mark
     // and the toolbar button follow the stored value.
@@ -74,15 +74,15 @@ void PuzzleGrid::ReattachView(GridViewPort* gridView) {
 void PuzzleGrid::SaveSolvePreferences() {
     // A grid without white cells never read them: leave the stored values alone.
     if (!preferencesLoaded) return;
-    writeSwitch(grid_setting::CursorSkip, cursorSkip);
-    writeSwitch(grid_setting::SkipFilled, skipFilled);
-    writeSwitch(grid_setting::AutoNavSwitch, autoNavSwitch);
-    writeSwitch(grid_setting::AutoNavWord, autoNavWord);
-    writeSwitch(grid_setting::ArrowPause, arrowPause);
-    writeSwitch(grid_setting::RightMouseMove, rightMouseMove);
-    writeSwitch(grid_setting::FancyCursor, fancyCursor);
-    writeSwitch(grid_setting::UsePencil, pencilMode);
-    writeSwitch(grid_setting::AutoCheck, autoCheck);
+    writeSwitch(settings_names::CursorSkip, cursorSkip);
+    writeSwitch(settings_names::SkipFilled, skipFilled);
+    writeSwitch(settings_names::AutoNavSwitch, autoNavSwitch);
+    writeSwitch(settings_names::AutoNavWord, autoNavWord);
+    writeSwitch(settings_names::ArrowPause, arrowPause);
+    writeSwitch(settings_names::RightMouseMove, rightMouseMove);
+    writeSwitch(settings_names::FancyCursor, fancyCursor);
+    writeSwitch(settings_names::UsePencil, pencilMode);
+    writeSwitch(settings_names::AutoCheck, autoCheck);
 }
 
 void PuzzleGrid::ToggleSkipAfterEntry() { cursorSkip = !cursorSkip; }

@@ -1,5 +1,7 @@
 #include "views/grid_view.h"
 
+#include "ports/settings_names.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -16,7 +18,7 @@
 namespace gw {
 namespace {
 
-constexpr char GridSection[] = "grid";
+constexpr const char* GridSection = settings_names::Grid;
 constexpr int HandCursorId = 121;
 
 LOGFONTA describeFont(HDC dc, int points, int weight, const char* face, bool fromStore, const char* role) {
@@ -26,7 +28,7 @@ LOGFONTA describeFont(HDC dc, int points, int weight, const char* face, bool fro
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_OUTLINE_PRECIS;
     std::string name = face;
-    if (fromStore) settings().readText("Fonts", role, name);
+    if (fromStore) settings().readText(settings_names::Fonts, role, name);
     else if (name == "Webdings") lf.lfCharSet = SYMBOL_CHARSET;
     lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);
     return lf;
@@ -34,7 +36,7 @@ LOGFONTA describeFont(HDC dc, int points, int weight, const char* face, bool fro
 
 COLORREF readColour(const char* name, COLORREF fallback) {
     uint32_t value = fallback;
-    settings().readColour("Colors", name, value);
+    settings().readColour(settings_names::Colors, name, value);
     return value;
 }
 
@@ -63,16 +65,16 @@ struct ScreenDc {
 GridStyle GridStyle::fromSettings(HWND window) {
     GridStyle s;
     HDC dc = GetDC(window);
-    s.letterFont = describeFont(dc, 11, FW_BOLD, "Arial", true, "GridCharFont");
-    s.numberFont = describeFont(dc, 8, 0, "Arial", true, "GridNumFont");
+    s.letterFont = describeFont(dc, 11, FW_BOLD, "Arial", true, settings_names::GridCharFont);
+    s.numberFont = describeFont(dc, 8, 0, "Arial", true, settings_names::GridNumFont);
     s.symbolFont = describeFont(dc, 12, 0, "Webdings", false, nullptr);
     ReleaseDC(window, dc);
-    s.penColour = readColour("PenColor", s.penColour);
-    s.pencilColour = readColour("PencilColor", s.pencilColour);
-    s.currentLetterColour = readColour("CurrentLetter", s.currentLetterColour);
-    s.currentWordColour = readColour("CurrentWord", s.currentWordColour);
-    s.gridBlack = readColour("GridBlack", s.gridBlack);
-    s.gridWhite = readColour("GridWhite", s.gridWhite);
+    s.penColour = readColour(settings_names::PenColor, s.penColour);
+    s.pencilColour = readColour(settings_names::PencilColor, s.pencilColour);
+    s.currentLetterColour = readColour(settings_names::CurrentLetter, s.currentLetterColour);
+    s.currentWordColour = readColour(settings_names::CurrentWord, s.currentWordColour);
+    s.gridBlack = readColour(settings_names::GridBlack, s.gridBlack);
+    s.gridWhite = readColour(settings_names::GridWhite, s.gridWhite);
     return s;
 }
 
@@ -110,14 +112,14 @@ bool GridView::build(HWND pane, bool attachEngine) {
 
     automove_ = readBool("automove", true);
     int stored = gridgeom::DefaultScale;
-    settings().readInt(GridSection, "scale", stored);
+    settings().readInt(GridSection, settings_names::Scale, stored);
     scale_ = stored;
     if (scale_ != 100) {
         cell_ = gridgeom::cellSize(baseCell_, scale_);
         makeFonts(scale_, true);
     }
     restoreScale_ = std::clamp(scale_, gridgeom::MinRestoreScale, gridgeom::MaxRestoreScale);
-    settings().readInt(GridSection, "restorescale", restoreScale_);
+    settings().readInt(GridSection, settings_names::RestoreScale, restoreScale_);
     fit_ = readBool("fullpuzzle", false);
     ui().checkCommand(FullPuzzleCommand, fit_);
     rbuttonSwitch_ = readBool("rbuttonswitch", true);
@@ -146,11 +148,11 @@ bool GridView::build(HWND pane, bool attachEngine) {
 GridView::~GridView() {
     try {
         SettingsStore& s = settings();
-        s.writeInt(GridSection, "scale", scale_);
-        s.writeInt(GridSection, "restorescale", restoreScale_);
-        s.writeInt(GridSection, "automove", automove_ ? 1 : 0);
-        s.writeInt(GridSection, "fullpuzzle", fit_ ? 1 : 0);
-        s.writeInt(GridSection, "rbuttonswitch", rbuttonSwitch_ ? 1 : 0);
+        s.writeInt(GridSection, settings_names::Scale, scale_);
+        s.writeInt(GridSection, settings_names::RestoreScale, restoreScale_);
+        s.writeInt(GridSection, settings_names::AutoMove, automove_ ? 1 : 0);
+        s.writeInt(GridSection, settings_names::FullPuzzle, fit_ ? 1 : 0);
+        s.writeInt(GridSection, settings_names::RButtonSwitch, rbuttonSwitch_ ? 1 : 0);
     } catch (...) {
     }
     closeBoxes();

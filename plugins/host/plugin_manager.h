@@ -2,6 +2,7 @@
 // and is the core's tool-event port: every event the document, the engine and the
 // shell send goes through sendEvent.
 #pragma once
+#include "ports/settings_names.h"
 #include <array>
 #include <forward_list>
 #include <memory>
@@ -48,7 +49,7 @@ const ToolHostServices& toolHostServices();
 
 class PluginManager final : public ToolEventSink {
 public:
-    static constexpr const char* SettingsSection = "Tools";
+    static constexpr const char* SettingsSection = settings_names::Tools;
 
     // Discovers and initialises the tools in <programFolder>/Plugins/Tools and
     // becomes the core's tool-event port. `window` may be null (or set later);

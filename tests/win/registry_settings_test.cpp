@@ -10,7 +10,7 @@
 #include "ports/core_context.h"
 #include "shell/fonts_colours.h"
 #include "shell/registry_settings.h"
-#include "shell/settings_names.h"
+#include "ports/settings_names.h"
 
 using namespace gw;
 namespace sn = gw::settings_names;
