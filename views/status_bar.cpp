@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "resources/resource_ids.h"
@@ -10,6 +11,7 @@
 
 namespace gw {
 namespace {
+constexpr int ScalePanePadding = 10;
 
 // The bar needs the 4.71 control for parts with icons and tips.
 bool barControlIsRecent() {
@@ -69,16 +71,22 @@ void StatusBar::computeParts(const char* description) {
     int numbers[4] = {40, 49, 0, 0};
     readDescription(description, numbers, 4);  // the third and fourth are not used
     int average = 8;
+    int scaleWidth = 0;  // the widest text the scale pane shows
     if (HDC dc = GetDC(hwnd_)) {
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
         HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
         TEXTMETRICA tm;
         if (GetTextMetricsA(dc, &tm) && tm.tmAveCharWidth > 0) average = tm.tmAveCharWidth;
+        static const char widest[] = "Scale: 140%";
+        SIZE extent;
+        if (GetTextExtentPoint32A(dc, widest, int(sizeof widest - 1), &extent)) scaleWidth = extent.cx;
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
     }
     edges_[0] = numbers[0] * average;
-    edges_[1] = numbers[1] * average;
+    // Nine average characters cut "Scale: 85%" short in proportional fonts; widen
+    // the pane to its widest text (plus the borders) when it needs it.
+    edges_[1] = std::max(numbers[1] * average, edges_[0] + scaleWidth + ScalePanePadding);
     edges_[2] = edges_[1] + IndicatorWidth;
     edges_[3] = edges_[2] + IndicatorWidth;
     edges_[4] = -1;
