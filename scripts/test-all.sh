@@ -318,7 +318,7 @@ layer_bench() {
     echo "-- $(basename "$exe")" | tee -a "$report"
     # Short runs: the figures are for reading, not for judging.
     (cd "$BUILD/native" && timeout -k 10 600 "$exe" --benchmark_min_time=0.05 --benchmark_color=false) \
-      2>&1 | tee -a "$report"
+      2>&1 | sed 's/\x1b\[[0-9;]*m//g' | tee -a "$report"
     [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "!! $(basename "$exe") did not finish cleanly"; rc=1; }
   done
   NOTE="${#exes[@]} benchmark exe(s); report in $report"
