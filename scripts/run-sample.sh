@@ -73,6 +73,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "== creating a Wine prefix in ${WINEPREFIX#$ROOT/} (takes a few seconds)"
   if [ -z "${DISPLAY:-}" ]; then start_xvfb || exit 1; export DISPLAY=$GW_DISPLAY; fi
   new_prefix "$WINEPREFIX" || { echo "wineboot failed"; exit 1; }
+  # Debian's Wine does not look in its own font folder, so window frames would lose their
+  # button glyphs (Marlett) and dialogs their face (Tahoma): give the prefix those fonts.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 else
   GW_PREFIXES+=("$WINEPREFIX")
 fi
