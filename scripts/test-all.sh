@@ -252,7 +252,10 @@ fuzz_one() {
   mkdir -p "$corpus" "$art"
   # Seed corpus: the sample puzzles (binary and text) and the target's own seeds.
   find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' \) -exec cp {} "$corpus/" \; 2>/dev/null
-  if [ -d "$ROOT/tests/fuzz/seeds/$key" ]; then cp "$ROOT/tests/fuzz/seeds/$key"/* "$corpus/" 2>/dev/null; fi
+  local f
+  for f in "$ROOT/tests/fuzz/seeds/$key"/*; do   # renamed: a seed may share a sample's name
+    [ -f "$f" ] && cp "$f" "$corpus/seed-$(basename "$f")"
+  done
   ls "$corpus" | wc -l >"$BUILD/fuzz/$t.seeds"
   (cd "$BUILD/fuzz" &&
     timeout -k 10 $((FUZZ_SECONDS + 300)) "$BUILD/fuzz/tests/fuzz/$t" \
