@@ -9,9 +9,10 @@ if [ ! -f "$EXE" ]; then echo "gridwell.exe is not built yet"; exit 77; fi
 if [ -z "${GW_PUZTOOL:-}" ] || [ ! -x "$GW_PUZTOOL" ]; then echo "puztool is not built"; exit 77; fi
 cd "$GW_OUT" || exit 1
 
-# A sample of our own when there is one, else one made here from a text puzzle.
+# The everyday sample (an ordinary grid: a diagramless or locked one would stop at
+# its dialog), else one made here from a text puzzle.
 SAMPLE=""
-for s in "${GW_SAMPLES:-}"/*.puz; do [ -f "$s" ] && { SAMPLE=$s; break; }; done
+[ -f "${GW_SAMPLES:-}/everyday15.puz" ] && SAMPLE=$GW_SAMPLES/everyday15.puz
 if [ -n "$SAMPLE" ]; then
   cp "$SAMPLE" puzzle.puz
 elif [ -f "${GW_SAMPLES:-}/everyday15.txt" ]; then
