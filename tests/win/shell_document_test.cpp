@@ -246,9 +246,9 @@ TEST_F(ShellDocuments, DroppedMissingFileIsReported) {
 }
 
 TEST_F(ShellDocuments, DiagramlessPuzzleOffersItsOptionsUntilConverted) {
-    PuzzleSpec spec;
-    spec.typeBits = 4;
-    writePuzzle(path, spec);
+    PuzzleTraits traits;
+    traits.typeBits = 4;
+    writePuzzle(path, traits);
     DialogDriver driver;
     driver.press(IDC_DIAG_CONVERT);
     Shell shell(quoted(path), &driver);
@@ -268,10 +268,10 @@ TEST_F(ShellDocuments, DiagramlessPuzzleOffersItsOptionsUntilConverted) {
 }
 
 TEST_F(ShellDocuments, DiagramlessDialogComesBackAfterSaveAndEndsWithClose) {
-    PuzzleSpec spec;
-    spec.typeBits = 4;
-    spec.notes = "Hint: rotational symmetry";
-    writePuzzle(path, spec);
+    PuzzleTraits traits;
+    traits.typeBits = 4;
+    traits.notes = "Hint: rotational symmetry";
+    writePuzzle(path, traits);
     DialogDriver driver;
     // Save on a clean puzzle goes to Save As; cancel it, then close the puzzle.
     driver.press(IDC_DIAG_SAVE).press(IDCANCEL).press(IDC_DIAG_CLOSE_PUZZLE);

@@ -137,7 +137,7 @@ inline std::string textPuzzle(const std::string& title = "Shell test") {
            "<ACROSS>\nA1\nA2\nA3\nA4\n<DOWN>\nD1\nD2\nD3\nD4\n";
 }
 
-struct PuzzleSpec {
+struct PuzzleTraits {
     uint8_t stateBits = 0;  // 1 no print, 2 no check, 4 scrambled
     uint8_t typeBits = 0;   // 4 diagramless
     std::string notes;
@@ -146,17 +146,17 @@ struct PuzzleSpec {
 
 // A 4 by 4 binary puzzle with every square white, written independently of the
 // program's writer.
-inline void writePuzzle(const std::string& path, const PuzzleSpec& spec = {}) {
+inline void writePuzzle(const std::string& path, const PuzzleTraits& traits = {}) {
     gw::test::PuzBuilder b;
     b.width = 4;
     b.height = 4;
     b.solution = "ABCDEFGHIJKLMNOP";
     b.fill = std::string(16, '-');
     b.clues = {"A1", "D1", "D2", "D3", "D4", "A2", "A3", "A4"};
-    b.stateBits = spec.stateBits;
-    b.typeBits = spec.typeBits;
-    b.notes = spec.notes;
-    if (!spec.rebusTable.empty()) b.sections.push_back({"RTBL", gw::test::PuzBuilder::bytesOf(spec.rebusTable)});
+    b.stateBits = traits.stateBits;
+    b.typeBits = traits.typeBits;
+    b.notes = traits.notes;
+    if (!traits.rebusTable.empty()) b.sections.push_back({"RTBL", gw::test::PuzBuilder::bytesOf(traits.rebusTable)});
     std::vector<uint8_t> bytes = b.build();
     writeFile(path, std::string(bytes.begin(), bytes.end()));
 }

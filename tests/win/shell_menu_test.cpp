@@ -82,9 +82,9 @@ TEST_F(ShellMenus, LoadingSwapsMenuAndTitleAndClosingRestoresThem) {
 }
 
 TEST_F(ShellMenus, NoPrintAndNoCheckPuzzlesGreyTheirCommands) {
-    PuzzleSpec spec;
-    spec.stateBits = 1 | 2;
-    writePuzzle(path, spec);
+    PuzzleTraits traits;
+    traits.stateBits = 1 | 2;
+    writePuzzle(path, traits);
     Shell shell("\"" + path + "\"");
     ASSERT_TRUE(shell.doc().isOpen);
     EXPECT_TRUE(shell.grayed(CMD_PRINT));
@@ -233,9 +233,9 @@ TEST_F(ShellMenus, StatusBarShowsHelpForTheHighlightedItem) {
 }
 
 TEST_F(ShellMenus, IndicatorsFollowThePuzzleAndTheSettings) {
-    PuzzleSpec spec;
-    spec.rebusTable = "0:HEART;1:[#];";
-    writePuzzle(path, spec);
+    PuzzleTraits traits;
+    traits.rebusTable = "0:HEART;1:[#];";
+    writePuzzle(path, traits);
     auto iconIn = [](Shell& shell, int part) {
         return SendMessageA(GetDlgItem(shell.hwnd(), 101), SB_GETICON, static_cast<WPARAM>(part), 0) != 0;
     };
