@@ -1,38 +1,9 @@
 #include "core_context.h"
 
+#include "silent_services.h"
+
 namespace gw {
 namespace {
-
-// Stand-ins used while no front end is attached (e.g. puztool): questions answer
-// Cancel/No, dialogs are not shown, effects are dropped.
-class NullServices final : public MainWindowServices {
-public:
-    void showCongratulations() override {}
-    void warning(const std::string&) override {}
-    void warningById(int) override {}
-    int question(const std::string&, unsigned) override { return AnswerCancel; }
-    int questionById(int, unsigned) override { return AnswerCancel; }
-    void informationById(int) override {}
-    void information(const std::string&) override {}
-    bool fileDialog(int) override { return false; }
-    void setMenu(const char*) override {}
-    bool clipboardHasText() override { return false; }
-    void copyTextToClipboard(const std::string&) override {}
-    std::optional<std::string> getClipboardText() override { return std::nullopt; }
-    void showAboutDialog() override {}
-    int askUnlockKey() override { return 0; }
-    bool deletePuzzleFile(const std::string&) override { return false; }
-    int showDiagramlessDialog() override { return AnswerCancel; }
-    void setTitle(const std::string&) override {}
-    void setStatusText(const std::string&) override {}
-    void setWaitCursor(bool) override {}
-    void enableCommand(int, bool) override {}
-    void checkCommand(int, bool) override {}
-    void enableSave(bool) override {}
-    void setToolbarStates(int) override {}
-    void createPuzzleViews() override {}
-    void destroyPuzzleViews() override {}
-};
 
 class NullSettings final : public SettingsStore {
 public:
@@ -54,7 +25,7 @@ CoreContext& core() {
 }
 
 MainWindowServices& ui() {
-    static NullServices none;
+    static SilentServices none;
     return core().ui ? *core().ui : none;
 }
 

@@ -11,41 +11,22 @@
 
 #include "doc/puzzle_grid.h"
 #include "ports/core_context.h"
+#include "ports/silent_services.h"
 
 using namespace gw;
 
 namespace {
 
 // Answers every question with the answer the input chose; hands out the text.
-class FuzzServices final : public MainWindowServices {
+class FuzzServices final : public SilentServices {
 public:
     int answer = AnswerOk;
     std::optional<std::string> clipboard;
-    void showCongratulations() override {}
-    void warning(const std::string&) override {}
-    void warningById(int) override {}
     int question(const std::string&, unsigned) override { return answer; }
     int questionById(int, unsigned) override { return answer; }
-    void informationById(int) override {}
-    void information(const std::string&) override {}
-    bool fileDialog(int) override { return false; }
-    void setMenu(const char*) override {}
     bool clipboardHasText() override { return clipboard.has_value(); }
     void copyTextToClipboard(const std::string& t) override { clipboard = t; }
     std::optional<std::string> getClipboardText() override { return clipboard; }
-    void showAboutDialog() override {}
-    int askUnlockKey() override { return 0; }
-    bool deletePuzzleFile(const std::string&) override { return false; }
-    int showDiagramlessDialog() override { return AnswerCancel; }
-    void setTitle(const std::string&) override {}
-    void setStatusText(const std::string&) override {}
-    void setWaitCursor(bool) override {}
-    void enableCommand(int, bool) override {}
-    void checkCommand(int, bool) override {}
-    void enableSave(bool) override {}
-    void setToolbarStates(int) override {}
-    void createPuzzleViews() override {}
-    void destroyPuzzleViews() override {}
 };
 
 // 7 x 5 with blocks, a long Across word and words of two cells.
