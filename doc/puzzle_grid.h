@@ -194,6 +194,7 @@ private:
     void repaintAll();
     void markModified();
     void rememberOld(const GridCell& c, char& oldLetter, std::unique_ptr<RebusEntry>& oldRecord) const;
+    void noteCellChanged(int x, int y, char oldLetter, std::unique_ptr<RebusEntry> oldRecord);
     void finishEntry(int x, int y, char oldLetter, std::unique_ptr<RebusEntry> oldRecord, bool pencil);
     void announceCompletion(bool wasEmpty);
     void jumpToBlankIfWanted();

@@ -61,14 +61,10 @@ void PuzzleGrid::rememberOld(const GridCell& c, char& oldLetter, std::unique_ptr
     if (c.userRebus && c.userRebus->length > 0) oldRecord = std::make_unique<RebusEntry>(*c.userRebus);
 }
 
-// Pencil state, check marks, modified flag, undo record and the immediate check:
-// what every entry does once the new content is in the cell.
-void PuzzleGrid::finishEntry(int x, int y, char oldLetter, std::unique_ptr<RebusEntry> oldRecord, bool pencil) {
+// A changed cell is no longer marked wrong (but remembers it was), the puzzle is
+// modified, and the change is what Undo takes back.
+void PuzzleGrid::noteCellChanged(int x, int y, char oldLetter, std::unique_ptr<RebusEntry> oldRecord) {
     GridCell& c = cells[x][y];
-    if (pencil)
-        c.flags |= Pencil;
-    else
-        c.flags &= uint8_t(~Pencil);
     if (c.flags & Incorrect) {
         c.flags &= uint8_t(~Incorrect);
         c.flags |= WasIncorrect;
@@ -81,6 +77,17 @@ void PuzzleGrid::finishEntry(int x, int y, char oldLetter, std::unique_ptr<Rebus
     undo.oldLetter = oldLetter;
     undo.wordText.clear();
     undo.oldRecord = std::move(oldRecord);
+}
+
+// Pencil state, check marks, modified flag, undo record and the immediate check:
+// what every entry does once the new content is in the cell.
+void PuzzleGrid::finishEntry(int x, int y, char oldLetter, std::unique_ptr<RebusEntry> oldRecord, bool pencil) {
+    GridCell& c = cells[x][y];
+    if (pencil)
+        c.flags |= Pencil;
+    else
+        c.flags &= uint8_t(~Pencil);
+    noteCellChanged(x, y, oldLetter, std::move(oldRecord));
     if (autoCheck && SolutionAvailable()) CheckCell(x, y, false, false);
 }
 
@@ -200,18 +207,7 @@ bool PuzzleGrid::EraseCell(int x, int y) {
         --filledCellCount;
     }
     cell.flags &= uint8_t(~Pencil);
-    if (cell.flags & Incorrect) {
-        cell.flags &= uint8_t(~Incorrect);
-        cell.flags |= WasIncorrect;
-    }
-    markModified();
-    undo.kind = UndoCell;
-    undo.x = x;
-    undo.y = y;
-    undo.direction = currentDirection;
-    undo.oldLetter = oldLetter;
-    undo.wordText.clear();
-    undo.oldRecord = std::move(oldRecord);
+    noteCellChanged(x, y, oldLetter, std::move(oldRecord));
     return true;
 }
 
