@@ -72,18 +72,32 @@ question=$(wait_window 'Gridwell Question') || true
 xdotool key --window "$question" n
 timeout 60 "$WINESERVER" -w
 
-reg_value() {  # key value -> data
-  "$WINE" reg query "HKCU\\Software\\Pellicor\\Orvane\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
-    awk -v name="$2" '$1 == name {print $3}'
+# One query per key, read whole: a wine process per value was seen to come back
+# empty now and then, with the value present in the registry all along.
+reg_dump() {  # key -> "name data" lines
+  local attempt out
+  for attempt in 1 2 3; do
+    out=$("$WINE" reg query "HKCU\\Software\\Pellicor\\Orvane\\$1" 2>/dev/null | tr -d '\r' |
+      awk '$2 ~ /^REG_/ {print $1, $3}')
+    if [ -n "$out" ]; then
+      printf '%s\n' "$out"
+      return 0
+    fi
+    sleep 1
+  done
 }
 
-enabled=$(reg_value Tools OVtestA.dll)
+tools=$(reg_dump Tools)
+enabled=$(awk '$1 == "OVtestA.dll" {print $2}' <<<"$tools")
 [ "$enabled" = "1" ] || fail "Tools/OVtestA.dll after the run: expected 1, found '$enabled'"
 
-count=$(reg_value TestLog count)
+testlog=$(reg_dump TestLog)
+count=$(awk '$1 == "count" {print $2}' <<<"$testlog")
 [ -n "$count" ] || fail "the tool recorded nothing"
 log=""
-for ((i = 0; i < count; i++)); do log="$log $(reg_value TestLog "$i")"; done
+for ((i = 0; i < count; i++)); do
+  log="$log $(awk -v name="$i" '$1 == name {print $2}' <<<"$testlog")"
+done
 log=${log# }
 echo "recorded: $log"
 # init, registered; loading, opened; closed; quit requested; shutdown; finish.
