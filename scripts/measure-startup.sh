@@ -90,6 +90,10 @@ GW=$(median <"$OUT/gridwell.times")
 echo "start to first paint, median of $RUNS (ms): minimal window $MIN, gridwell $GW ($(basename "$PUZZLE"))"
 echo "  runs: minimal $(tr '\n' ' ' <"$OUT/minimal.times")| gridwell $(tr '\n' ' ' <"$OUT/gridwell.times")"
 awk -v g="$GW" -v m="$MIN" 'BEGIN { printf "  ratio gridwell / minimal: %.2f (goal <= 1.3)\n", g / m }'
+# Every library in the import table is loaded before WinMain runs.
+if command -v x86_64-w64-mingw32-objdump >/dev/null; then
+  echo "  gridwell.exe imports: $(x86_64-w64-mingw32-objdump -p "$EXE" | awk '/DLL Name:/ {print $3}' | tr '\n' ' ')"
+fi
 
 TESTS=$W64/tests/win_tests.exe
 if [ -f "$TESTS" ]; then

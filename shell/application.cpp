@@ -12,6 +12,7 @@
 #include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "shell/registry_settings.h"
+#include "shell/system_libraries.h"
 #include "ports/settings_names.h"
 #include "views/status_bar.h"
 
@@ -201,7 +202,7 @@ void Application::processCommandLine() {
 
     if (mainWindow_) {
         if (!accelerators_) accelerators_ = LoadAcceleratorsA(resources(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
-        DragAcceptFiles(mainWindow_->hwnd(), TRUE);
+        syslib::acceptDroppedFiles(mainWindow_->hwnd(), true);
     }
 }
 

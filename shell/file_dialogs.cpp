@@ -10,6 +10,7 @@
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
 #include "shell/main_window.h"
+#include "shell/system_libraries.h"
 
 namespace gw {
 namespace {
@@ -62,25 +63,33 @@ UINT_PTR CALLBACK fileDialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam)
     return 0;
 }
 
+// What the Open and Save As dialogs share: the owner, the filter, the chosen name's
+// buffer, the folder to start in and the hook that centres the dialog or opens help.
+OPENFILENAMEA fileDialogRecord(HWND owner, std::vector<char>& filter, char* file, DWORD fileSize,
+                               const std::string& folder, DialogContext& context, DWORD flags) {
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.data();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = fileSize;
+    ofn.lpstrInitialDir = folder.c_str();
+    ofn.Flags = flags | OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_NOCHANGEDIR;
+    ofn.lpfnHook = fileDialogHook;
+    ofn.lCustData = reinterpret_cast<LPARAM>(&context);
+    return ofn;
+}
+
 }  // namespace
 
 std::optional<std::string> MainWindow::runOpenDialog(int& filterIndex) {
     std::vector<char> filter = dialogFilter(IDS_OPEN_FILTER);
     char file[ChosenPathLimit] = {};
     DialogContext context{this, "open_puzzle.htm", false};
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = hwnd_;
-    ofn.lpstrFilter = filter.data();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof(file);
-    ofn.lpstrInitialDir = openFolder_.c_str();
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_EXPLORER |
-                OFN_ENABLEHOOK | OFN_NOCHANGEDIR;
-    ofn.lpfnHook = fileDialogHook;
-    ofn.lCustData = reinterpret_cast<LPARAM>(&context);
-    if (!GetOpenFileNameA(&ofn)) return std::nullopt;
+    OPENFILENAMEA ofn = fileDialogRecord(hwnd_, filter, file, sizeof(file), openFolder_, context,
+                                         OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+    if (!syslib::getOpenFileName(&ofn)) return std::nullopt;
     filterIndex = static_cast<int>(ofn.nFilterIndex);
     return std::string(file);
 }
@@ -91,18 +100,8 @@ std::optional<std::string> MainWindow::runSaveAsDialog(const std::string& curren
     std::string proposed = proposedSaveName(currentPath);
     lstrcpynA(file, proposed.c_str(), sizeof(file));
     DialogContext context{this, "save_puzzle.htm", true};
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = hwnd_;
-    ofn.lpstrFilter = filter.data();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof(file);
-    ofn.lpstrInitialDir = saveFolder_.c_str();
-    ofn.Flags = OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_NOCHANGEDIR;
-    ofn.lpfnHook = fileDialogHook;
-    ofn.lCustData = reinterpret_cast<LPARAM>(&context);
-    if (!GetSaveFileNameA(&ofn)) return std::nullopt;
+    OPENFILENAMEA ofn = fileDialogRecord(hwnd_, filter, file, sizeof(file), saveFolder_, context, 0);
+    if (!syslib::getSaveFileName(&ofn)) return std::nullopt;
     return std::string(file);
 }
 

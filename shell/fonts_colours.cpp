@@ -6,6 +6,7 @@
 
 #include "ports/core_context.h"
 #include "ports/settings_names.h"
+#include "shell/system_libraries.h"
 
 namespace gw {
 namespace sn = settings_names;
@@ -18,7 +19,7 @@ void copyFace(char (&dest)[LF_FACESIZE], const char* face) {
     if (face) std::strncpy(dest, face, FontRecord::kFaceMax);
 }
 
-bool defaultChooser(CHOOSECOLORA& cc) { return ChooseColorA(&cc) != FALSE; }
+bool defaultChooser(CHOOSECOLORA& cc) { return syslib::chooseColour(&cc) != FALSE; }
 ColourChooserFn g_chooser = nullptr;
 
 bool readLimited(const char* section, const char* name, std::string& value, size_t capacity) {

@@ -13,6 +13,7 @@
 #include "shell/fonts_colours.h"
 #include "shell/frame_toolbar.h"
 #include "shell/help_viewer.h"
+#include "shell/system_libraries.h"
 #include "ports/settings_names.h"
 #include "solve/edit_target.h"
 #include "views/status_bar.h"
@@ -207,8 +208,8 @@ void MainWindow::onInitMenuPopup(HMENU popup, int position, bool systemMenu) {
 
 void MainWindow::onDropFiles(HDROP drop) {
     char path[DroppedPathLimit] = {};
-    UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-    bool haveName = length > 0 && DragQueryFileA(drop, 0, path, sizeof(path)) > 0;
+    UINT length = syslib::dragQueryFile(drop, 0, nullptr, 0);
+    bool haveName = length > 0 && syslib::dragQueryFile(drop, 0, path, sizeof(path)) > 0;
     PuzzleDocument* doc = core().document;
     if (haveName && doc && closeCurrentPuzzle(*doc)) {
         // A name too long for the program is refused rather than opened cut short.
@@ -217,7 +218,7 @@ void MainWindow::onDropFiles(HDROP drop) {
         else
             openByPath(*doc, path);
     }
-    DragFinish(drop);
+    syslib::dragFinish(drop);
 }
 
 // ---------------------------------------------------------------- frame

@@ -14,6 +14,7 @@
 #include "resources/string_table.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "shell/system_libraries.h"
 
 namespace gw {
 namespace {
@@ -135,7 +136,7 @@ bool moveToRecycleBin(HWND owner, const std::string& path, bool askFirst) {
     op.pFrom = from.c_str();
     op.fFlags = FOF_ALLOWUNDO | (askFirst ? 0 : FOF_NOCONFIRMATION | FOF_SIMPLEPROGRESS);
     op.lpszProgressTitle = "File delete in progress";
-    return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+    return syslib::shFileOperation(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ TEST(ShellStartup, FreshSettingsRunWritesExactlyTheDefaults) {
         EXPECT_EQ(shell.statusText(), "Ready");
         EXPECT_TRUE(shell.frame().statusBarShown());
         EXPECT_TRUE(shell.frame().toolbarShown());
+        // Files may be dropped on the frame once the command line is done.
+        EXPECT_NE(GetWindowLongPtrA(shell.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
     }
     RECT d = desktop();
     const int dw = d.right - d.left, dh = d.bottom - d.top;

@@ -1,0 +1,76 @@
+#include "shell/system_libraries.h"
+
+#include <string>
+
+namespace gw::syslib {
+namespace {
+
+// Loaded from the system folder only: a bare name would search the program's folder
+// first, where anything could be lying.
+HMODULE systemLibrary(const char* name) {
+    HMODULE loaded = GetModuleHandleA(name);
+    if (loaded) return loaded;
+    char folder[MAX_PATH] = {};
+    UINT n = GetSystemDirectoryA(folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return nullptr;
+    std::string path = std::string(folder, n) + "\\" + name;
+    return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+template <typename Fn>
+Fn bind(const char* library, const char* function) {
+    HMODULE module = systemLibrary(library);
+    FARPROC address = module ? GetProcAddress(module, function) : nullptr;
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(address));
+}
+
+template <typename Fn>
+Fn comdlg(const char* function) {
+    return bind<Fn>("comdlg32.dll", function);
+}
+
+template <typename Fn>
+Fn shell(const char* function) {
+    return bind<Fn>("shell32.dll", function);
+}
+
+}  // namespace
+
+BOOL getOpenFileName(OPENFILENAMEA* ofn) {
+    static const auto fn = comdlg<BOOL(WINAPI*)(OPENFILENAMEA*)>("GetOpenFileNameA");
+    return fn ? fn(ofn) : FALSE;
+}
+
+BOOL getSaveFileName(OPENFILENAMEA* ofn) {
+    static const auto fn = comdlg<BOOL(WINAPI*)(OPENFILENAMEA*)>("GetSaveFileNameA");
+    return fn ? fn(ofn) : FALSE;
+}
+
+BOOL chooseColour(CHOOSECOLORA* cc) {
+    static const auto fn = comdlg<BOOL(WINAPI*)(CHOOSECOLORA*)>("ChooseColorA");
+    return fn ? fn(cc) : FALSE;
+}
+
+UINT dragQueryFile(HDROP drop, UINT index, LPSTR file, UINT size) {
+    static const auto fn = shell<UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT)>("DragQueryFileA");
+    return fn ? fn(drop, index, file, size) : 0;
+}
+
+void dragFinish(HDROP drop) {
+    static const auto fn = shell<void(WINAPI*)(HDROP)>("DragFinish");
+    if (fn) fn(drop);
+}
+
+int shFileOperation(SHFILEOPSTRUCTA* op) {
+    static const auto fn = shell<int(WINAPI*)(SHFILEOPSTRUCTA*)>("SHFileOperationA");
+    // Any non-zero value is a failure to SHFileOperation's callers.
+    return fn ? fn(op) : ERROR_MOD_NOT_FOUND;
+}
+
+void acceptDroppedFiles(HWND window, bool accept) {
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    style = accept ? (style | WS_EX_ACCEPTFILES) : (style & ~LONG_PTR(WS_EX_ACCEPTFILES));
+    SetWindowLongPtrA(window, GWL_EXSTYLE, style);
+}
+
+}  // namespace gw::syslib
