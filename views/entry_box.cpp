@@ -39,7 +39,10 @@ EntryBox* EntryBox::openEditable(HWND owner, HINSTANCE instance, HFONT font, int
     SendMessageA(box->hwnd_, EM_LIMITTEXT, MaxEntryLength, 0);
     SetWindowTextA(box->hwnd_, box->initial_.c_str());
     SendMessageA(box->hwnd_, EM_SETSEL, 0, -1);
-    ShowWindow(box->hwnd_, SW_SHOW);
+    // Shown without activation, then given the focus (which activates it all the same):
+    // a pop-up activated by being shown becomes a window-manager window under Wine, and
+    // closing one waits seconds for a window manager that may not be there.
+    ShowWindow(box->hwnd_, SW_SHOWNA);
     SetFocus(box->hwnd_);
     SetCapture(box->hwnd_);
     return box;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Solve and save: the real program opens a puzzle, letters are typed into the grid
-# with the keyboard, Ctrl+S saves, and the saved file holds the letters (checked
-# with the native puztool). Screenshots before and after typing stay in $GW_OUT.
+# Solve and save: the real program opens a puzzle, a multi-letter entry and letters
+# are typed into the grid with the keyboard, Ctrl+S saves, and the saved file holds
+# them (checked with the native puztool). Screenshots before and after typing stay in $GW_OUT.
 set -uo pipefail
 
 EXE=$GW_BIN_DIR/gridwell.exe
@@ -71,8 +71,17 @@ import -window root opened.png
 xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
 sleep 0.5
 
-# Letters unlike the solution, typed lower case (the grid upper-cases them).
-LETTERS=$(echo "zyxwvutsrq" | cut -c1-"$WORD_LEN")
+# The first cell takes a multi-letter entry through the entry box (Insert, letters,
+# Enter), which moves the cursor on like a typed letter.
+xdotool key --clearmodifiers Insert
+sleep 1
+import -window root entry-box.png
+xdotool type --delay 150 "ok"
+xdotool key --clearmodifiers Return
+sleep 1
+# Then letters unlike the solution for the rest of the word, typed lower case (the
+# grid upper-cases them).
+LETTERS=$(echo "zyxwvutsrq" | cut -c1-$((WORD_LEN - 1)))
 for ((i = 0; i < ${#LETTERS}; i++)); do
   xdotool key --clearmodifiers "${LETTERS:$i:1}"
   sleep 0.2
@@ -91,9 +100,13 @@ letters, start = sys.argv[1].upper(), int(sys.argv[2])
 d = json.load(open("after.json"))
 fill = d["fill"]
 row = fill[0] if isinstance(fill, list) else fill[:d["width"]]
-got = row[start:start + len(letters)]
-if got != letters:
-    print(f"expected the saved first word to read {letters}, found {got!r} (row {row!r})")
+got = row[start:start + 1 + len(letters)]
+if got != "O" + letters:
+    print(f"expected the saved first word to read O{letters}, found {got!r} (row {row!r})")
     sys.exit(1)
-print(f"saved first word: {got}")
+entries = [r for r in d["rebusSquares"] if r["x"] == start and r["y"] == 0 and "user" in r]
+if not entries or entries[0]["user"]["text"] != "OK":
+    print(f"expected the multi-letter entry OK in the first cell, found {entries!r}")
+    sys.exit(1)
+print(f"saved first word: {got}, first cell OK")
 PY
