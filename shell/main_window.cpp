@@ -298,7 +298,7 @@ void MainWindow::createPuzzleViews() {
         if (doc->usesSymbols && doc->showSymbolIndicator) statusBar_->indicatorOn(IDI_SYMBOL_INDICATOR);
     }
 #ifdef GW_HAVE_GRID_VIEW
-    if (container_ && doc->grid && !gridView_) gridView_ = GridView::create(container_, app_.resources(), doc->grid.get());
+    if (container_ && doc->grid && !gridView_) gridView_ = GridView::create(container_, app_.resources(), doc->grid.get(), GridStyle::fromFonts(*fonts_), true);
 #endif
     relayout();
 }

@@ -10,6 +10,7 @@
 #include "doc/puzzle_grid.h"
 #include "ports/core_context.h"
 #include "shell/application.h"
+#include "shell/fonts_colours.h"
 #include "shell/main_window.h"
 #include "views/status_bar.h"
 #include "views/entry_box.h"
@@ -20,25 +21,6 @@ namespace {
 
 constexpr const char* GridSection = settings_names::Grid;
 constexpr int HandCursorId = 121;
-
-LOGFONTA describeFont(HDC dc, int points, int weight, const char* face, bool fromStore, const char* role) {
-    LOGFONTA lf{};
-    lf.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72) - 1;
-    lf.lfWeight = weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfOutPrecision = OUT_OUTLINE_PRECIS;
-    std::string name = face;
-    if (fromStore) settings().readText(settings_names::Fonts, role, name);
-    else if (name == "Webdings") lf.lfCharSet = SYMBOL_CHARSET;
-    lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);
-    return lf;
-}
-
-COLORREF readColour(const char* name, COLORREF fallback) {
-    uint32_t value = fallback;
-    settings().readColour(settings_names::Colors, name, value);
-    return value;
-}
 
 bool readBool(const char* name, bool fallback) {
     int value = fallback ? 1 : 0;
@@ -62,20 +44,24 @@ struct ScreenDc {
 
 }  // namespace
 
-GridStyle GridStyle::fromSettings(HWND window) {
+GridStyle GridStyle::fromFonts(const FontsAndColours& fonts) {
     GridStyle s;
-    HDC dc = GetDC(window);
-    s.letterFont = describeFont(dc, 11, FW_BOLD, "Arial", true, settings_names::GridCharFont);
-    s.numberFont = describeFont(dc, 8, 0, "Arial", true, settings_names::GridNumFont);
-    s.symbolFont = describeFont(dc, 12, 0, "Webdings", false, nullptr);
-    ReleaseDC(window, dc);
-    s.penColour = readColour(settings_names::PenColor, s.penColour);
-    s.pencilColour = readColour(settings_names::PencilColor, s.pencilColour);
-    s.currentLetterColour = readColour(settings_names::CurrentLetter, s.currentLetterColour);
-    s.currentWordColour = readColour(settings_names::CurrentWord, s.currentWordColour);
-    s.gridBlack = readColour(settings_names::GridBlack, s.gridBlack);
-    s.gridWhite = readColour(settings_names::GridWhite, s.gridWhite);
+    s.letterFont = fonts.gridCharFont.description();
+    s.numberFont = fonts.gridNumFont.description();
+    s.symbolFont = fonts.gridSymFont.description();
+    s.penColour = fonts.penColor.colour;
+    s.pencilColour = fonts.pencilColor.colour;
+    s.currentLetterColour = fonts.currentLetter.colour;
+    s.currentWordColour = fonts.currentWord.colour;
+    s.gridBlack = fonts.gridBlack.colour;
+    s.gridWhite = fonts.gridWhite.colour;
     return s;
+}
+
+GridStyle GridStyle::fromSettings(HWND window) {
+    FontsAndColours fonts;
+    fonts.load(window);
+    return fromFonts(fonts);
 }
 
 std::function<void(int, const std::string&)>& GridView::statusPaneSink() {

@@ -17,6 +17,8 @@ class PuzzleGrid;
 class EntryBox;
 
 // The three grid fonts (as described at scale 100) and the grid colours.
+class FontsAndColours;
+
 struct GridStyle {
     LOGFONTA letterFont{};
     LOGFONTA numberFont{};
@@ -28,8 +30,9 @@ struct GridStyle {
     COLORREF gridBlack = RGB(0, 0, 0);
     COLORREF gridWhite = RGB(255, 255, 255);
 
-    // The fonts' sizes at the window's resolution, their faces from "Fonts" and the
-    // colours from "Colors".
+    // The grid's fonts and colours of the views' shared record.
+    static GridStyle fromFonts(const FontsAndColours& fonts);
+    // The same, read afresh from "Fonts" and "Colors" at the window's resolution.
     static GridStyle fromSettings(HWND window);
 };
 
