@@ -11,15 +11,7 @@ if [ ! -f "$EXE" ]; then
 fi
 cd "$GW_OUT" || exit 1
 
-fail() {
-  echo "FAIL: $*"
-  import -window root "$GW_OUT/failure.png" 2>/dev/null
-  exit 1
-}
-
-wait_window() {  # name pattern -> window id
-  timeout 60 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
-}
+. "$(dirname "${BASH_SOURCE[0]}")/lib/common.bash"
 
 # 1. No file: the Open dialog comes first; Escape leaves the empty frame.
 "$WINE" explorer /desktop=gw,1024x768 "$EXE" >"$GW_OUT/wine1.log" 2>&1 &
@@ -43,36 +35,11 @@ for _ in $(seq 1 30); do
 done
 xdotool search --onlyvisible --name '^Gridwell$' >/dev/null 2>&1 && fail "the window did not close on Alt+F4"
 timeout 60 "$WINESERVER" -w
-width=$("$WINE" reg query 'HKCU\Software\Pellicor\Orvane\geometry' /v width 2>/dev/null | tr -d '\r' | awk '/width/ {print $3}')
+width=$(dump_value "$(reg_dump geometry)" width)
 [ "$width" = "640" ] || fail "geometry/width after the first run: expected 640, found '$width'"
 
 # 2. A puzzle on the command line: its name in the title, five menus, the status bar.
-cat >"$GW_OUT/frame.txt" <<'PUZ'
-<ORVANE PUZZLE>
-<TITLE>
-Frame test
-<AUTHOR>
-Gridwell tests
-<COPYRIGHT>
-2026
-<SIZE>
-4x4
-<GRID>
-ABCD
-EFGH
-IJKL
-MNOP
-<ACROSS>
-A1
-A2
-A3
-A4
-<DOWN>
-D1
-D2
-D3
-D4
-PUZ
+write_text_puzzle "$GW_OUT/frame.txt" "Frame test"
 "$WINE" explorer /desktop=gw,1024x768 "$EXE" frame.txt >"$GW_OUT/wine2.log" 2>&1 &
 warning=$(wait_window 'Gridwell Warning') || true
 [ -n "$warning" ] || fail "the binary reader's warning did not come before the text import"

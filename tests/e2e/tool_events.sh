@@ -14,46 +14,13 @@ if [ ! -f "$EXE" ] || [ ! -f "$TOOL" ]; then
 fi
 cd "$GW_OUT" || exit 1
 
-fail() {
-  echo "FAIL: $*"
-  import -window root "$GW_OUT/failure.png" 2>/dev/null
-  exit 1
-}
-
-wait_window() {  # name pattern -> window id
-  timeout 60 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
-}
+. "$(dirname "${BASH_SOURCE[0]}")/lib/common.bash"
 
 mkdir -p app/Plugins/Tools
 cp "$EXE" app/
 cp "$TOOL" app/Plugins/Tools/
 
-cat >tools.txt <<'PUZ'
-<ORVANE PUZZLE>
-<TITLE>
-Tool events
-<AUTHOR>
-Gridwell tests
-<COPYRIGHT>
-2026
-<SIZE>
-4x4
-<GRID>
-ABCD
-EFGH
-IJKL
-MNOP
-<ACROSS>
-A1
-A2
-A3
-A4
-<DOWN>
-D1
-D2
-D3
-D4
-PUZ
+write_text_puzzle tools.txt "Tool events"
 
 "$WINE" explorer /desktop=gw,1024x768 app/gridwell.exe tools.txt >"$GW_OUT/wine.log" 2>&1 &
 # The binary reader refuses the text file first, then it is imported.
@@ -72,31 +39,16 @@ question=$(wait_window 'Gridwell Question') || true
 xdotool key --window "$question" n
 timeout 60 "$WINESERVER" -w
 
-# One query per key, read whole: a wine process per value was seen to come back
-# empty now and then, with the value present in the registry all along.
-reg_dump() {  # key -> "name data" lines
-  local attempt out
-  for attempt in 1 2 3; do
-    out=$("$WINE" reg query "HKCU\\Software\\Pellicor\\Orvane\\$1" 2>/dev/null | tr -d '\r' |
-      awk '$2 ~ /^REG_/ {print $1, $3}')
-    if [ -n "$out" ]; then
-      printf '%s\n' "$out"
-      return 0
-    fi
-    sleep 1
-  done
-}
-
 tools=$(reg_dump Tools)
-enabled=$(awk '$1 == "OVtestA.dll" {print $2}' <<<"$tools")
+enabled=$(dump_value "$tools" OVtestA.dll)
 [ "$enabled" = "1" ] || fail "Tools/OVtestA.dll after the run: expected 1, found '$enabled'"
 
 testlog=$(reg_dump TestLog)
-count=$(awk '$1 == "count" {print $2}' <<<"$testlog")
+count=$(dump_value "$testlog" count)
 [ -n "$count" ] || fail "the tool recorded nothing"
 log=""
 for ((i = 0; i < count; i++)); do
-  log="$log $(awk -v name="$i" '$1 == name {print $2}' <<<"$testlog")"
+  log="$log $(dump_value "$testlog" "$i")"
 done
 log=${log# }
 echo "recorded: $log"

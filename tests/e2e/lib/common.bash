@@ -1,0 +1,61 @@
+# Helpers shared by the end-to-end scripts: source it after `cd "$GW_OUT"`.
+
+fail() {
+  echo "FAIL: $*"
+  import -window root "$GW_OUT/failure.png" 2>/dev/null
+  exit 1
+}
+
+wait_window() {  # name pattern -> window id
+  timeout 60 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
+}
+
+# The values of one key under the program's registry root as "name data" lines, from
+# one query of the whole key: a wine process per value was seen to come back empty now
+# and then, with the value present all along, so an empty answer is asked again.
+reg_dump() {  # sub-key
+  local attempt out
+  for attempt in 1 2 3; do
+    out=$("$WINE" reg query "HKCU\\Software\\Pellicor\\Orvane\\$1" 2>/dev/null | tr -d '\r' |
+      awk '$2 ~ /^REG_/ {print $1, $3}')
+    if [ -n "$out" ]; then
+      printf '%s\n' "$out"
+      return 0
+    fi
+    sleep 1
+  done
+}
+
+dump_value() {  # dump name -> data
+  awk -v name="$2" '$1 == name {print $2}' <<<"$1"
+}
+
+# A 4x4 text puzzle with no black squares, titled $2, written to $1.
+write_text_puzzle() {  # file title
+  cat >"$1" <<PUZ
+<ORVANE PUZZLE>
+<TITLE>
+$2
+<AUTHOR>
+Gridwell tests
+<COPYRIGHT>
+2026
+<SIZE>
+4x4
+<GRID>
+ABCD
+EFGH
+IJKL
+MNOP
+<ACROSS>
+A1
+A2
+A3
+A4
+<DOWN>
+D1
+D2
+D3
+D4
+PUZ
+}
