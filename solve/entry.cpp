@@ -8,6 +8,7 @@
 #include "ports/view_ports.h"
 #include "resources/string_ids.h"
 #include "solve/engine_events.h"
+#include "solve/letters.h"
 
 namespace gw {
 namespace {
@@ -18,10 +19,10 @@ constexpr char SymbolChars[] = "@#$%&+?";
 constexpr char SymbolLetters[] = "AHDPAPQ";
 constexpr int MaxEntryText = 8;
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+using letters::isLetter;
+using letters::lower;
+using letters::upper;
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 int symbolIndex(char c) {
     if (c == '\0') return -1;
@@ -151,7 +152,12 @@ bool PuzzleGrid::SetCellEntry(int x, int y, char c, bool pencil, bool symbolMode
 
     const bool nowEmpty = cell.isEmpty();
     if (wasEmpty && !nowEmpty) ++filledCellCount;
-    if (!wasEmpty && nowEmpty) --filledCellCount;
+    if (!wasEmpty && nowEmpty) {
+        // An emptied cell (a '-' typed, or Undo of the last letter) unsolves the grid
+        // as an erase does: solving it again congratulates again.
+        --filledCellCount;
+        congratulated = false;
+    }
     sendToolEvent(nowEmpty ? LetterErased : LetterEntered);
     announceCompletion(wasEmpty);
     return true;

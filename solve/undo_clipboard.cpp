@@ -6,21 +6,20 @@
 #include "ports/core_context.h"
 #include "ports/view_ports.h"
 #include "resources/string_ids.h"
+#include "solve/letters.h"
 
 namespace gw {
 namespace {
 
 constexpr int MaxBracketText = 9;
 
-bool isAsciiLower(char c) { return c >= 'a' && c <= 'z'; }
 bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAsciiAlnum(char c) { return isAsciiDigit(c) || (c >= 'A' && c <= 'Z') || isAsciiLower(c); }
 
 void appendCellText(std::string& out, const GridCell& c) {
     if (c.fill == '-')
         out += ' ';
     else
-        out += (c.flags & Pencil) && c.fill >= 'A' && c.fill <= 'Z' ? char(c.fill - 'A' + 'a') : c.fill;
+        out += (c.flags & Pencil) ? letters::lower(c.fill) : c.fill;
     if (!c.userRebus) return;
     const RebusEntry& r = *c.userRebus;
     out += '[';
@@ -105,7 +104,7 @@ bool PuzzleGrid::ValidatePasteText(std::string& text) {
             c = '-';
             continue;
         }
-        if (isAsciiAlnum(c) || c == '[' || c == ']' || c == '#') continue;
+        if (isAsciiDigit(c) || letters::isLetter(c) || c == '[' || c == ']' || c == '#') continue;
         if (c != '\0' && std::strchr("@#$%&+?", c)) continue;
         return false;
     }
@@ -161,7 +160,7 @@ void PuzzleGrid::PasteWord(const std::string& text) {
         for (int y = y1; y <= y2 && i < n && !stopped; ++y) {
             if (!isWhite(x, y)) continue;
             const char c = text[i++];
-            const bool pencil = isAsciiLower(c);
+            const bool pencil = letters::isLower(c);
             if (i < n && text[i] == '[') {
                 const size_t close = text.find(']', i + 1);
                 if (close == std::string::npos) {
@@ -225,7 +224,7 @@ void PuzzleGrid::UndoCommand(int request) {
     };
 
     if (rec.kind == UndoCell) {
-        const bool pencil = isAsciiLower(rec.oldLetter);
+        const bool pencil = letters::isLower(rec.oldLetter);
         bool changed;
         if (rec.oldRecord && rec.oldRecord->kind != RebusPlain) {
             changed = SetCellEntry(cursorX, cursorY, rec.oldRecord->text[0], false, true);

@@ -131,7 +131,43 @@ TEST_F(EntryTest, TheCongratulationComesOnceAndAgainOnlyAfterTheGridWasUnsolved)
     g().EraseCell(4, 2);  // erasing also unsolves
     put(4, 2, 'A');
     EXPECT_EQ(services.count("congratulations"), 3);
+
+    // Undo of the last letter empties the cell, which unsolves the grid like an erase.
+    g().UndoCommand(EditRequestExecute);
+    EXPECT_TRUE(at(4, 2).isEmpty());
+    EXPECT_FALSE(g().congratulated);
+    put(4, 2, 'A');
+    EXPECT_EQ(services.count("congratulations"), 4);
     EXPECT_EQ(services.count("informationById 40054"), 0);
+}
+
+// Letters of the ANSI code page beyond A-Z are letters like any other: entered,
+// upper-cased, counted, pencilled, and taken back by Undo with their pencil mark.
+TEST_F(EntryTest, AccentedLettersAreEnteredAndUpperCased) {
+    const char eAcute = char(0xE9), capitalEAcute = char(0xC9);
+    ASSERT_TRUE(g().SetCellEntry(0, 0, eAcute, false, false));
+    EXPECT_EQ(at(0, 0).fill, capitalEAcute);
+    EXPECT_FALSE(at(0, 0).userRebus);
+    EXPECT_EQ(g().filledCellCount, 1);
+
+    g().SetCellEntry(1, 0, char(0xFF), true, false);  // y with diaeresis, in pencil
+    EXPECT_EQ(at(1, 0).fill, char(0x9F));
+    EXPECT_TRUE(at(1, 0).flags & Pencil);
+    g().SetCellEntry(1, 0, 'b', false, false);
+    g().UndoCommand(EditRequestExecute);
+    EXPECT_EQ(at(1, 0).fill, char(0x9F));
+    EXPECT_TRUE(at(1, 0).flags & Pencil);
+
+    // Sharp s has no capital: kept as typed, and never read as a pencil mark.
+    g().SetCellEntry(2, 0, char(0xDF), false, false);
+    EXPECT_EQ(at(2, 0).fill, char(0xDF));
+    EXPECT_FALSE(at(2, 0).flags & Pencil);
+
+    // A multi-letter entry is upper-cased whole.
+    const char text[] = {'a', char(0xF1), 'o', '\0'};
+    ASSERT_TRUE(g().SetCellText(0, 1, text, false));
+    EXPECT_STREQ(at(0, 1).userRebus->text, (std::string("A") + char(0xD1) + "O").c_str());
+    EXPECT_EQ(g().filledCellCount, countFilled());
 }
 
 TEST_F(EntryTest, ALockedSolutionOnlyEverShowsTheFilledMessage) {

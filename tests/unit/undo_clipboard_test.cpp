@@ -203,6 +203,20 @@ TEST_F(ClipboardTest, PastingAnythingButWordCharactersIsRefused) {
     EXPECT_EQ(t, "a-b@#$%&+?[]#09Z");
 }
 
+// Accented letters go through the clipboard like A-Z: a pencilled one in lower case.
+TEST_F(ClipboardTest, AccentedLettersRoundTripWithTheirPencilMarks) {
+    g().SetCellEntry(0, 0, char(0xE9), true, false);   // e acute, pencil
+    g().SetCellEntry(1, 0, char(0xD1), false, false);  // capital n tilde, pen
+    edit(cmd::Cut);
+    EXPECT_EQ(services.clipboard, std::optional<std::string>(std::string{char(0xE9), char(0xD1), ' '}));
+    paste(*services.clipboard);
+    EXPECT_EQ(at(0, 0).fill, char(0xC9));
+    EXPECT_TRUE(at(0, 0).flags & Pencil);
+    EXPECT_EQ(at(1, 0).fill, char(0xD1));
+    EXPECT_FALSE(at(1, 0).flags & Pencil);
+    EXPECT_EQ(g().filledCellCount, 2);
+}
+
 TEST_F(ClipboardTest, BracketsHoldASymbolCodeOnlyWhenTheyHoldDigits) {
     // A typed '#' is copied as "H[#]" and must paste back as itself.
     g().SetCellEntry(0, 0, '#', false, false);
