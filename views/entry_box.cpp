@@ -76,6 +76,8 @@ bool EntryBox::createWindow(HWND owner, HINSTANCE instance, HFONT font, DWORD st
     hwnd_ = CreateWindowExA(exStyle, "EDIT", "", style, x, y, width, height, owner, nullptr, instance, nullptr);
     if (!hwnd_) return false;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The boxes are sized to their text: the control's own margins would clip its end.
+    SendMessageA(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     editProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EntryBox::boxProc)));
     return true;

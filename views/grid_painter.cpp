@@ -180,8 +180,10 @@ void paintLetterCell(HDC dc, const GridCell& cell, const GridPaintParams& p, con
 
 void paintGrid(HDC dc, const PuzzleGrid& g, const GridPaintParams& p) {
     if (p.cellWidth < 1 || p.cellHeight < 1) return;
-    SavedDc saved(dc);
+    // The tools outlive the saved state: it is restored (deselecting them) before they
+    // are deleted, since a selected object cannot be deleted.
     Tools tools(p);
+    SavedDc saved(dc);
     SetBkMode(dc, TRANSPARENT);
     const int ox = p.origin.left, oy = p.origin.top;
     const int lastColumn = std::min<int>(p.lastColumn, g.width), lastRow = std::min<int>(p.lastRow, g.height);

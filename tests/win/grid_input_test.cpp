@@ -292,6 +292,17 @@ TEST_F(GridInput, HoverBoxShowsLongEntriesAboveTheCell) {
     ClientToScreen(canvas, &cellTop);
     EXPECT_EQ(r.left, cellTop.x);
     EXPECT_EQ(r.bottom, cellTop.y);
+    // The whole entry fits in the box's text area.
+    RECT client{};
+    GetClientRect(box, &client);
+    const DWORD margins = DWORD(SendMessageA(box, EM_GETMARGINS, 0, 0));
+    HDC dc = GetDC(box);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, "HEART", 5, &extent);
+    SelectObject(dc, oldFont);
+    ReleaseDC(box, dc);
+    EXPECT_GE(client.right - int(LOWORD(margins)) - int(HIWORD(margins)), extent.cx);
     // Moving within the cell keeps it; to the next cell (three letters) closes it.
     SendMessageA(canvas, WM_MOUSEMOVE, 0, cellPoint(0, 2) + 1);
     EXPECT_EQ(view->boxWindow(), box);
