@@ -21,6 +21,11 @@ bool closeCurrentPuzzle(PuzzleDocument& doc) {
 
 bool openByPath(PuzzleDocument& doc, const std::string& path) {
     if (!closeCurrentPuzzle(doc)) return false;
+    // Refused once: the text import must not try the same name and warn again.
+    if (!PuzzleDocument::pathFits(path)) {
+        PuzzleDocument::warnPathTooLong(path);
+        return false;
+    }
     if (doc.open(path)) return doc.isOpen;
     // Not a readable binary puzzle: perhaps a text description.
     return importTextPuzzle(path);
@@ -49,8 +54,9 @@ bool deletePuzzle(PuzzleDocument& doc) {
     if (ui().questionById(IDS_DELETE_CONFIRM, ButtonsYesNo) != AnswerYes) return false;
     sendToolEvent(BeforeDeletePuzzle);
     // When the file could not be removed the puzzle stays open with its changes,
-    // rather than being closed as if it were gone.
-    if (!ui().deletePuzzleFile(doc.path)) return false;
+    // rather than being closed as if it were gone. A puzzle never saved (an imported
+    // text not yet written) has no file: there is nothing to remove, it is closed.
+    if (fileIsReadable(doc.path) && !ui().deletePuzzleFile(doc.path)) return false;
     doc.isDirty = false;
     doc.close();
     return true;

@@ -126,8 +126,12 @@ INT_PTR CALLBACK diagramlessDialogProc(HWND dialog, UINT message, WPARAM wParam,
 }
 
 bool moveToRecycleBin(HWND owner, const std::string& path, bool askFirst) {
+    // The shell keeps a file for undo only when given its full path: a relative name
+    // (a puzzle named so on the command line) would be deleted for good.
+    char full[2 * MAX_PATH] = {};
+    const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
     // The shell wants a list ended by two NULs.
-    std::string from = path;
+    std::string from = n > 0 && n < sizeof full ? std::string(full, n) : path;
     from.push_back('\0');
     from.push_back('\0');
     SHFILEOPSTRUCTA op = {};

@@ -179,6 +179,23 @@ TEST_F(DocumentCommandsTest, FailedDeleteKeepsThePuzzleAndItsChanges) {
     EXPECT_TRUE(doc->isDirty);
 }
 
+TEST_F(DocumentCommandsTest, DeletingAPuzzleWithoutAFileClosesIt) {
+    ASSERT_TRUE(openByPath(*doc, puzzle("imported.puz")));
+    std::remove(doc->path.c_str());  // as an imported text whose .puz was never written
+    scripted.deleteWorks = false;
+    scripted.answers = {AnswerYes};
+    EXPECT_TRUE(deletePuzzle(*doc));
+    EXPECT_FALSE(doc->isOpen);
+    EXPECT_FALSE(scripted.has("delete " + folder.file("imported.puz")));
+}
+
+TEST_F(DocumentCommandsTest, AnOverlongNameIsRefusedOnceWithoutTryingTheImport) {
+    const std::string name = folder.file(std::string(300, 'n') + ".txt");
+    EXPECT_FALSE(openByPath(*doc, name));
+    EXPECT_FALSE(doc->isOpen);
+    EXPECT_EQ(scripted.messages().size(), 1u);
+}
+
 TEST_F(DocumentCommandsTest, DiagramlessLoopRepeatsUntilConverted) {
     doc->diagramlessLoop = runDiagramlessLoop;
     scripted.diagramlessButtons = {diag::PrintPuzzle, diag::PrintPuzzle, diag::Convert};

@@ -185,6 +185,23 @@ TEST_F(ShellDocuments, DeleteAsksThenRemovesTheFileAndClosesWithoutSaving) {
     EXPECT_EQ(shell.menuCount(), 2);
 }
 
+// A puzzle named relative to the current folder (as typed on a command line) goes too.
+TEST_F(ShellDocuments, DeleteRemovesAPuzzleOpenedByARelativeName) {
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    {
+        Shell shell("daily.puz");
+        ASSERT_TRUE(shell.doc().isOpen);
+        DialogDriver driver;
+        driver.press(IDYES);
+        shell.frame().dispatchCommand(CMD_DELETE_PUZZLE, 0);
+        EXPECT_FALSE(shell.doc().isOpen);
+    }
+    SetCurrentDirectoryA(previous);
+    EXPECT_FALSE(fileExists(path));
+}
+
 TEST_F(ShellDocuments, DeleteOffersTheBackupWithTheShellsOwnQuestion) {
     const std::string backup = folder + "\\daily.bak";
     writeFile(backup, "backup");
