@@ -7,14 +7,24 @@
 namespace gw::wintest {
 namespace {
 
+// Stands in for the plug-in manager while it lives, and puts the manager back even
+// when an assertion ends the test early.
 class RecordingTools : public ToolEventSink {
 public:
+    RecordingTools() : previous_(core().tools) { core().tools = this; }
+    ~RecordingTools() override { core().tools = previous_; }
+    RecordingTools(const RecordingTools&) = delete;
+    RecordingTools& operator=(const RecordingTools&) = delete;
+
     std::vector<int> events;
     int sendEvent(int code) override {
         events.push_back(code);
         return 0;
     }
     int count(int code) const { return static_cast<int>(std::count(events.begin(), events.end(), code)); }
+
+private:
+    ToolEventSink* previous_;
 };
 
 // Ctrl held in this thread's keyboard state, as TranslateAccelerator reads it.
@@ -105,8 +115,6 @@ TEST_F(ShellLoop, WindowEventsReachTheTools) {
     Shell shell("\"" + path + "\"");
     ASSERT_TRUE(shell.ok);
     RecordingTools tools;
-    ToolEventSink* manager = core().tools;
-    core().tools = &tools;
 
     MoveWindow(shell.hwnd(), 50, 60, 600, 450, TRUE);
     shell.pump();
@@ -129,20 +137,16 @@ TEST_F(ShellLoop, WindowEventsReachTheTools) {
     shell.frame().dispatchCommand(CMD_EXIT, 0);
     EXPECT_EQ(tools.events, (std::vector<int>{PuzzleClosing, PuzzleClosed, QuitRequested}));
     EXPECT_TRUE(shell.pump());
-    core().tools = manager;
 }
 
 TEST_F(ShellLoop, CongratulationsTellTheToolsFirstAndAboutShowsItsDialog) {
     Shell shell("\"" + path + "\"");
     ASSERT_TRUE(shell.ok);
     RecordingTools tools;
-    ToolEventSink* manager = core().tools;
-    core().tools = &tools;
     DialogDriver driver;
     driver.press(IDOK).press(IDOK);
     shell.frame().showCongratulations();
     shell.frame().dispatchCommand(CMD_ABOUT, 0);
-    core().tools = manager;
     EXPECT_EQ(tools.events, std::vector<int>{PuzzleSolved});
     ASSERT_EQ(driver.seen.size(), 2u);
     EXPECT_EQ(driver.seen[0].title, "Congragulations");
