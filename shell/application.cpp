@@ -162,6 +162,9 @@ void Application::run() {
     showMainWindow();
     processCommandLine();
     runLoop();
+    // A quit that did not come through Exit (a tool, a stray message) finds the puzzle
+    // still open: it is closed as Exit would, and a cancelled close keeps the program running.
+    while (document_ && document_->isOpen && !closeCurrentPuzzle(*document_)) runLoop();
     destroyDocument();
 }
 
@@ -219,6 +222,11 @@ void Application::runLoop() {
 }
 
 void Application::destroyDocument() {
+    if (document_ && document_->isOpen) {
+        // The views and the tools hear of the close before the puzzle goes away.
+        document_->isDirty = false;
+        document_->close();
+    }
     if (core().document == document_.get()) core().document = nullptr;
     document_.reset();
 }

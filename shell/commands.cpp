@@ -7,19 +7,15 @@
 #include "shell/frame_toolbar.h"
 #include "shell/main_window.h"
 #include "solve/edit_target.h"
-
-#if __has_include("views/grid_view.h")
 #include "views/grid_view.h"
-#define GW_HAVE_GRID_VIEW 1
-#endif
 
 namespace gw {
 
 bool MainWindow::solveMenuLoaded() const { return lstrcmpiA(currentMenu_.c_str(), GW_MENU_SOLVE) == 0; }
 
 void MainWindow::dispatchCommand(int command, LPARAM) {
-    focusGrid();
     if (command < CMD_FIRST_DISPATCHED || command > CMD_LAST) return;
+    focusGrid();
     PuzzleDocument* doc = core().document;
     const bool open = doc && doc->isOpen;
     PuzzleGrid* grid = open ? doc->grid.get() : nullptr;
@@ -74,27 +70,25 @@ void MainWindow::dispatchCommand(int command, LPARAM) {
             break;
     }
     if (!grid) return;
-#ifdef GW_HAVE_GRID_VIEW
-    if (gridView_) {
+    if (GridView* view = gridView()) {
         switch (command) {
             case CMD_ZOOM_IN:
             case CMD_ZOOM_OUT:
-                gridView_->zoom(command);
+                view->zoom(command);
                 return;
             case CMD_FULL_PUZZLE:
-                checkCommand(CMD_FULL_PUZZLE, gridView_->toggleFit());
+                checkCommand(CMD_FULL_PUZZLE, view->toggleFit());
                 return;
             case CMD_INSERT_MULTIPLE:
-                gridView_->openMultiLetterEntry();
+                view->openMultiLetterEntry();
                 return;
             case CMD_INSERT_SYMBOL:
-                gridView_->openSymbolPicker();
+                view->openSymbolPicker();
                 return;
             default:
                 break;
         }
     }
-#endif
     switch (command) {
         case CMD_USE_PENCIL: grid->TogglePencilMode(); break;
         case CMD_CLEAR_GRID: grid->ClearGrid(); break;

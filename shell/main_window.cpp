@@ -16,12 +16,9 @@
 #include "shell/system_libraries.h"
 #include "ports/settings_names.h"
 #include "solve/edit_target.h"
-#include "views/status_bar.h"
-
-#if __has_include("views/grid_view.h")
+#include "shell/layout_manager.h"
 #include "views/grid_view.h"
-#define GW_HAVE_GRID_VIEW 1
-#endif
+#include "views/status_bar.h"
 
 namespace gw {
 namespace {
@@ -77,10 +74,8 @@ MainWindow::~MainWindow() {
     store.writeInt(settings_names::Geometry, settings_names::Maximized, hwnd_ && IsZoomed(hwnd_) ? 1 : 0);
     store.writeInt(settings_names::Display, settings_names::Toolbar, toolbarShown_ ? 1 : 0);
     store.writeInt(settings_names::Display, settings_names::StatusBar, statusBarShown_ ? 1 : 0);
-    if (gridView_ || fonts_) destroyPuzzleViews();
-#ifdef GW_HAVE_GRID_VIEW
+    if (layout_ || fonts_) destroyPuzzleViews();
     GridView::statusPaneSink() = nullptr;
-#endif
     statusBar_.reset();
     toolbar_.reset();
     if (hwnd_) {
@@ -119,7 +114,9 @@ void MainWindow::setSaveFolder(const std::string& folder) { saveFolder_ = limite
 LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            dispatchCommand(LOWORD(wParam), lParam);
+            // Menus, accelerators and toolbar buttons; a control's notification that
+            // travelled up from the container is no command.
+            if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) dispatchCommand(LOWORD(wParam), lParam);
             return 0;
         case WM_INITMENUPOPUP:
             onInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), HIWORD(lParam) != 0);
@@ -155,6 +152,7 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_SETFOCUS:
             focusGrid();
             return 0;
+
         case WM_CLOSE:
             exitCommand();
             return 0;
@@ -225,12 +223,10 @@ void MainWindow::onDropFiles(HDROP drop) {
 
 void MainWindow::createBars() {
     statusBar_.reset(StatusBar::create(hwnd_, app_.resources(), IDS_STATUSBAR_DESC));
-#ifdef GW_HAVE_GRID_VIEW
     if (statusBar_) {
         StatusBar* bar = statusBar_.get();
         GridView::statusPaneSink() = [bar](int pane, const std::string& text) { bar->setText(pane, text); };
     }
-#endif
     // The toolbar window is not part of the program yet; the frame runs without it.
     setToolbarStates(IDS_TOOLBAR_STATES_CLOSED);
     container_ = CreateWindowExA(0, ContainerWindowClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
@@ -268,23 +264,19 @@ void MainWindow::relayout() {
     const int areaHeight = h - s - t > 0 ? h - s - t : 0;
     if (container_) MoveWindow(container_, 0, t, w, areaHeight, TRUE);
     const int titleHeight = 0;  // no title pane yet
-#ifdef GW_HAVE_GRID_VIEW
-    if (gridView_) gridView_->setBounds(0, titleHeight, w, areaHeight - titleHeight > 0 ? areaHeight - titleHeight : 0);
-#else
-    (void)titleHeight;
-#endif
+    if (layout_) layout_->place(0, titleHeight, w, areaHeight - titleHeight > 0 ? areaHeight - titleHeight : 0);
     sendToolEvent(MainWindowResized);
 }
 
 bool MainWindow::puzzleShown() const {
     PuzzleDocument* doc = core().document;
-    return doc && doc->isOpen && gridView_ != nullptr;
+    return doc && doc->isOpen && gridView() != nullptr;
 }
 
+GridView* MainWindow::gridView() const { return layout_ ? layout_->gridView() : nullptr; }
+
 void MainWindow::focusGrid() {
-#ifdef GW_HAVE_GRID_VIEW
-    if (puzzleShown() && IsWindowVisible(gridView_->hwnd())) SetFocus(gridView_->hwnd());
-#endif
+    if (puzzleShown() && IsWindowVisible(gridView()->hwnd())) SetFocus(gridView()->hwnd());
 }
 
 void MainWindow::createPuzzleViews() {
@@ -297,9 +289,8 @@ void MainWindow::createPuzzleViews() {
         if (doc->isRebus && doc->showRebusIndicator) statusBar_->indicatorOn(IDI_REBUS_INDICATOR);
         if (doc->usesSymbols && doc->showSymbolIndicator) statusBar_->indicatorOn(IDI_SYMBOL_INDICATOR);
     }
-#ifdef GW_HAVE_GRID_VIEW
-    if (container_ && doc->grid && !gridView_) gridView_ = GridView::create(container_, app_.resources(), doc->grid.get(), GridStyle::fromFonts(*fonts_), true);
-#endif
+    if (container_ && doc->grid && !layout_)
+        layout_ = LayoutManager::create(container_, 0, hwnd_, app_.resources(), *fonts_, doc->grid.get());
     relayout();
 }
 
@@ -307,10 +298,7 @@ void MainWindow::destroyPuzzleViews() {
     // The engine that registered itself goes away with the puzzle.
     app_.setEditHandler(nullptr);
     app_.setUndoHandler(nullptr);
-#ifdef GW_HAVE_GRID_VIEW
-    delete gridView_;
-#endif
-    gridView_ = nullptr;
+    layout_.reset();
     if (statusBar_) {
         statusBar_->indicatorOff(IDI_REBUS_INDICATOR);
         statusBar_->indicatorOff(IDI_SYMBOL_INDICATOR);
@@ -344,6 +332,14 @@ void MainWindow::setWaitCursor(bool on) {
         savedCursor_ = nullptr;
     }
 }
+
+bool MainWindow::changeLayoutType(int type) {
+    if (!layout_ || !layout_->changeType(type)) return false;
+    relayout();
+    return true;
+}
+
+bool MainWindow::changePromptPosition(int position) { return layout_ && layout_->changePromptPosition(position); }
 
 void MainWindow::setToolbarStates(int stringId) {
     if (toolbar_) toolbar_->applyStates(stringId);

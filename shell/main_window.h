@@ -17,6 +17,7 @@ class Application;
 class FrameToolbar;
 class GridView;
 class HelpViewer;
+class LayoutManager;
 class StatusBar;
 class FontsAndColours;
 
@@ -77,7 +78,12 @@ public:
     HWND container() const { return container_; }
     bool toolbarShown() const { return toolbarShown_; }
     bool statusBarShown() const { return statusBarShown_; }
-    GridView* gridView() const { return gridView_; }
+    GridView* gridView() const;
+    LayoutManager* layout() const { return layout_.get(); }
+    // What the Display preferences change: the arrangement of the views and where
+    // the prompt stands. Each returns whether anything changed.
+    bool changeLayoutType(int type);
+    bool changePromptPosition(int position);
     FontsAndColours* fontsAndColours() const { return fonts_.get(); }
 
     // --- commands and menu state ---
@@ -132,7 +138,7 @@ private:
     bool statusBarShown_ = true;
 
     std::unique_ptr<FontsAndColours> fonts_;
-    GridView* gridView_ = nullptr;
+    std::unique_ptr<LayoutManager> layout_;
     std::string currentMenu_;
     HCURSOR savedCursor_ = nullptr;
 };

@@ -1,0 +1,149 @@
+#include "views/clue_prompt.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "shell/application.h"
+#include "views/clue_geometry.h"
+
+namespace gw {
+namespace {
+
+constexpr int PromptWeight = 400;
+constexpr char PromptRole[] = "PromptFont";
+
+}  // namespace
+
+CluePrompt* CluePrompt::create(HWND parent, int height, FontsAndColours& fonts) {
+    RECT r{};
+    GetClientRect(parent, &r);
+    HWND hwnd = CreateWindowExA(0, CanvasWindowClass, "", WS_CHILD | WS_VISIBLE, 0, 0, r.right, std::max(0, height),
+                                parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) return nullptr;
+    auto* prompt = new CluePrompt(fonts);
+    prompt->hwnd_ = hwnd;
+    prompt->height_ = std::max(0, height);
+    prompt->makeFullFont();
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(prompt));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CluePrompt::windowProc));
+    return prompt;
+}
+
+CluePrompt::~CluePrompt() {
+    if (!hwnd_) return;
+    HWND h = hwnd_;
+    hwnd_ = nullptr;
+    SetWindowLongPtrA(h, GWLP_USERDATA, 0);
+    SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
+    if (IsWindow(h)) DestroyWindow(h);
+}
+
+HFONT CluePrompt::fontInUse() const { return shrunk_ ? fitted_.font() : full_.font(); }
+
+int CluePrompt::clientWidth() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.right;
+}
+
+void CluePrompt::makeFont(FontRecord& record, int height) {
+    HDC dc = GetDC(hwnd_);
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(hwnd_, dc);
+    record.create(hwnd_, PromptRole, cluegeom::promptPoints(height, dpi), PromptWeight, fonts_.clueFont.face());
+}
+
+void CluePrompt::makeFullFont() {
+    makeFont(full_, height_);
+    fittedHeight_ = -1;
+    fit();
+}
+
+void CluePrompt::fit() {
+    bool shrink = false;
+    if (text_ && full_.font()) {
+        HDC dc = GetDC(hwnd_);
+        HGDIOBJ old = SelectObject(dc, full_.font());
+        SIZE s{};
+        GetTextExtentPoint32A(dc, text_->c_str(), int(text_->size()), &s);
+        SelectObject(dc, old);
+        ReleaseDC(hwnd_, dc);
+        const int h = cluegeom::fittedPromptHeight(clientWidth(), height_, s.cx);
+        shrink = h != height_;
+        // Consecutive clues often need the same smaller type: keep it.
+        if (shrink && h != fittedHeight_) {
+            makeFont(fitted_, h);
+            fittedHeight_ = h;
+        }
+    }
+    shrunk_ = shrink && fitted_.font();
+}
+
+void CluePrompt::setText(int number, const char* text) {
+    if (text) {
+        char head[16];
+        std::snprintf(head, sizeof head, "%d. ", number);
+        text_ = std::string(head) + text;
+    } else {
+        text_.reset();
+    }
+    fit();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void CluePrompt::resized(int newHeight) {
+    if (newHeight != height_) {
+        height_ = newHeight;
+        makeFullFont();
+    } else {
+        fit();
+    }
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void CluePrompt::fontChanged() {
+    makeFullFont();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void CluePrompt::colourChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
+
+void CluePrompt::paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    // An empty prompt is a plain band rather than whatever was there before.
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    if (text_) {
+        HGDIOBJ old = SelectObject(dc, fontInUse());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, fonts_.promptText.colour);
+        RECT r = client;
+        r.left = cluegeom::PromptLeft;
+        DrawTextA(dc, text_->c_str(), int(text_->size()), &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        SelectObject(dc, old);
+    }
+    EndPaint(hwnd_, &ps);
+}
+
+LRESULT CALLBACK CluePrompt::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<CluePrompt*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self || self->hwnd_ != hwnd) return DefWindowProcA(hwnd, msg, wp, lp);
+    try {
+        switch (msg) {
+            case WM_PAINT: self->paint(); return 0;
+            case WM_ERASEBKGND: return 1;
+            case WM_SIZE: self->resized(HIWORD(lp)); return 0;
+            case WM_SETCURSOR:
+                SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+                return TRUE;
+            default: break;
+        }
+    } catch (...) {
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace gw
