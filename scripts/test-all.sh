@@ -11,7 +11,7 @@
 #   win32   mingw x86 build of the deliverables (warning-free; cannot run here)  build/win32
 #   fuzz    clang libFuzzer targets, each run for a time budget     build/fuzz
 #   e2e     tests/e2e/*.sh against the win64 build                  build/e2e
-#   bench   each benchmark run briefly; figures reported, never judged
+#   bench   each benchmark run briefly (bench/win ones under Wine); figures reported, never judged
 #
 # Environment knobs (all optional):
 #   GW_LAYERS="native win64"   run only these layers
@@ -308,13 +308,18 @@ layer_e2e() {
 # ---------------------------------------------------------------- bench
 layer_bench() {
   if [ $FAILED -gt 0 ]; then NOTE="not run: a test layer failed"; return 77; fi
-  local exes=() src exe
+  local exes=() wexes=() src exe
   for src in "$ROOT"/bench/*.cpp; do
     [ -f "$src" ] || continue
     exe="$BUILD/native/bench/$(basename "$src" .cpp)"
     [ -x "$exe" ] && exes+=("$exe")
   done
-  if [ ${#exes[@]} -eq 0 ]; then NOTE="no benchmarks built (bench/*.cpp or the native build missing)"; return 77; fi
+  for src in "$ROOT"/bench/win/*.cpp; do
+    [ -f "$src" ] || continue
+    exe="$BUILD/win64/bench/$(basename "$src" .cpp).exe"
+    [ -f "$exe" ] && wexes+=("$exe")
+  done
+  if [ $((${#exes[@]} + ${#wexes[@]})) -eq 0 ]; then NOTE="no benchmarks built (bench/*.cpp or the native build missing)"; return 77; fi
   local report="$BUILD/bench-report.txt" rc=0
   : >"$report"
   for exe in "${exes[@]}"; do
@@ -324,7 +329,22 @@ layer_bench() {
       2>&1 | sed 's/\x1b\[[0-9;]*m//g' | tee -a "$report"
     [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "!! $(basename "$exe") did not finish cleanly"; rc=1; }
   done
-  NOTE="${#exes[@]} benchmark exe(s); report in $report"
+  if [ ${#wexes[@]} -gt 0 ]; then
+    ensure_wine_template || { NOTE="could not create a Wine prefix"; return 1; }
+    local prefix="$BUILD/win64/wine/bench"
+    clone_prefix "$WINE_TEMPLATE" "$prefix" || { NOTE="prefix copy failed"; return 1; }
+    # With Wine's own fonts, as a user's Wine has them (without them every scroll bar
+    # arrow is looked for in vain and painting is several times slower).
+    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+    for exe in "${wexes[@]}"; do
+      echo "-- $(basename "$exe") under Wine" | tee -a "$report"
+      (cd "$BUILD/win64" && DISPLAY=$GW_DISPLAY WINEPREFIX=$prefix timeout -k 10 600 "$WINE_LOADER" "$exe") \
+        2>&1 | tr -d '\r' | tee -a "$report"
+      [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "!! $(basename "$exe") did not finish cleanly"; rc=1; }
+    done
+    stop_prefix "$prefix"
+  fi
+  NOTE="$((${#exes[@]} + ${#wexes[@]})) benchmark exe(s); report in $report"
   return $rc
 }
 

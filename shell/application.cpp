@@ -162,10 +162,14 @@ void Application::run() {
     showMainWindow();
     processCommandLine();
     runLoop();
+    closeLeftOpenPuzzle();
+    destroyDocument();
+}
+
+void Application::closeLeftOpenPuzzle() {
     // A quit that did not come through Exit (a tool, a stray message) finds the puzzle
     // still open: it is closed as Exit would, and a cancelled close keeps the program running.
     while (document_ && document_->isOpen && !closeCurrentPuzzle(*document_)) runLoop();
-    destroyDocument();
 }
 
 void Application::showMainWindow() {

@@ -54,6 +54,8 @@ public:
     void showMainWindow();
     void processCommandLine();
     void runLoop();
+    // After the loop: closes a puzzle that is still open, with the unsaved-changes question.
+    void closeLeftOpenPuzzle();
     void destroyDocument();
 
     // Sends QuitRequested and posts the quit message.

@@ -155,10 +155,11 @@ void ClueLists::showCurrentClue(int direction, int item, int number, const char*
     const int index = direction & 1;
     List& l = lists_[index];
     setCurrentPane(active ? l.pane : lists_[1 - index].pane);
-    if (l.field) SetWindowTextA(l.field, text ? text : "");
-    const LRESULT wanted = item == NoItem ? -1 : item;
-    if (l.listBox && SendMessageA(l.listBox, LB_GETCURSEL, 0, 0) != wanted)
-        SendMessageA(l.listBox, LB_SETCURSEL, WPARAM(wanted), 0);
+    // A hidden field costs as much to fill as a list row to paint: only a compact
+    // list's field is kept current, the others get their text when they are shown.
+    l.fieldText = text ? text : "";
+    if (l.field && l.compact) SetWindowTextA(l.field, l.fieldText.c_str());
+    select(l.listBox, item == NoItem ? -1 : item);
     if (active && prompt_) prompt_->setText(number, number != 0 ? text : nullptr);
     if (l.currentNumber != number) {
         sendToolEvent(active ? CurrentClueChanged : CrossingClueChanged);
@@ -169,6 +170,26 @@ void ClueLists::showCurrentClue(int direction, int item, int number, const char*
         InvalidateRect(l.pane, &numberArea, FALSE);
     }
     closeTip();
+}
+
+void ClueLists::select(HWND list, int item) {
+    if (!list || SendMessageA(list, LB_GETCURSEL, 0, 0) == item) return;
+    RECT client{};
+    GetClientRect(list, &client);
+    const int top = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    const int rows = std::max(1, int(client.bottom) / std::max(1, itemHeight_));
+    const LONG style = GetWindowLongA(list, GWL_STYLE);
+    if (item < 0 || (item >= top && item < top + rows) || !(style & WS_VISIBLE)) {
+        SendMessageA(list, LB_SETCURSEL, WPARAM(item), 0);
+        return;
+    }
+    // Scrolling a visible list to the item redraws its scroll bars and blits its rows
+    // step by step, twenty times what painting the rows once costs: the item is
+    // selected while the list counts as hidden, then the list is repainted whole.
+    SetWindowLongA(list, GWL_STYLE, style & ~WS_VISIBLE);
+    SendMessageA(list, LB_SETCURSEL, WPARAM(item), 0);
+    SetWindowLongA(list, GWL_STYLE, style);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
 }
 
 void ClueLists::setCurrentPane(HWND pane) {
@@ -323,6 +344,7 @@ void ClueLists::resizePane(int index, int width, int height) {
         const int x = labelWidth_ + numberColumn_;
         MoveWindow(l.field, x, HeadingInset, std::max(0, width - x), std::max(0, height - HeadingInset), TRUE);
         ShowWindow(l.listBox, SW_HIDE);
+        if (!wasCompact) SetWindowTextA(l.field, l.fieldText.c_str());
         ShowWindow(l.field, SW_SHOW);
     } else {
         MoveWindow(l.listBox, 0, headerHeight_, width, std::max(0, height - headerHeight_), TRUE);

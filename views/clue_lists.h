@@ -70,6 +70,7 @@ private:
         HWND pane = nullptr;
         HWND listBox = nullptr;
         int extent = 0;  // the list box's horizontal extent
+        std::string fieldText;
         WNDPROC paneProc = nullptr;
         WNDPROC listProc = nullptr;
         WNDPROC fieldProc = nullptr;
@@ -79,6 +80,7 @@ private:
     int measureItem(const std::string& text) const;
     int indexOfWindow(HWND w) const;
     void setCurrentPane(HWND pane);
+    void select(HWND list, int item);
     void redrawSelection(int index);
     void goToSelected(int index, bool focusGrid);
     void passKeyToGrid(UINT msg, WPARAM wp, LPARAM lp);

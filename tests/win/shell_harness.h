@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -380,6 +381,26 @@ public:
 
     std::unique_ptr<Application> app;
     bool ok = false;
+};
+
+// Stands in for the plug-in manager while it lives, and puts the manager back even
+// when an assertion ends the test early.
+class RecordingTools : public ToolEventSink {
+public:
+    RecordingTools() : previous_(core().tools) { core().tools = this; }
+    ~RecordingTools() override { core().tools = previous_; }
+    RecordingTools(const RecordingTools&) = delete;
+    RecordingTools& operator=(const RecordingTools&) = delete;
+
+    std::vector<int> events;
+    int sendEvent(int code) override {
+        events.push_back(code);
+        return 0;
+    }
+    int count(int code) const { return static_cast<int>(std::count(events.begin(), events.end(), code)); }
+
+private:
+    ToolEventSink* previous_;
 };
 
 // A file dropped on the window, as the shell delivers it.

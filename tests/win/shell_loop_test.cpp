@@ -7,26 +7,6 @@
 namespace gw::wintest {
 namespace {
 
-// Stands in for the plug-in manager while it lives, and puts the manager back even
-// when an assertion ends the test early.
-class RecordingTools : public ToolEventSink {
-public:
-    RecordingTools() : previous_(core().tools) { core().tools = this; }
-    ~RecordingTools() override { core().tools = previous_; }
-    RecordingTools(const RecordingTools&) = delete;
-    RecordingTools& operator=(const RecordingTools&) = delete;
-
-    std::vector<int> events;
-    int sendEvent(int code) override {
-        events.push_back(code);
-        return 0;
-    }
-    int count(int code) const { return static_cast<int>(std::count(events.begin(), events.end(), code)); }
-
-private:
-    ToolEventSink* previous_;
-};
-
 // Ctrl held in this thread's keyboard state, as TranslateAccelerator reads it.
 class CtrlHeld {
 public:
@@ -137,6 +117,23 @@ TEST_F(ShellLoop, WindowEventsReachTheTools) {
     shell.frame().dispatchCommand(CMD_EXIT, 0);
     EXPECT_EQ(tools.events, (std::vector<int>{PuzzleClosing, PuzzleClosed, QuitRequested}));
     EXPECT_TRUE(shell.pump());
+}
+
+// A quit that did not come through Exit leaves the puzzle open when the loop ends:
+// it is closed with the question, the views go and the tools hear of it, before the
+// document itself is destroyed.
+TEST_F(ShellLoop, APuzzleLeftOpenAfterTheLoopIsClosedBeforeTheDocumentGoes) {
+    Shell shell("\"" + path + "\"");
+    ASSERT_TRUE(shell.ok);
+    shell.doc().grid->TypeChar('A', false);
+    RecordingTools tools;
+    DialogDriver driver;
+    driver.press(IDNO);
+    shell.app->closeLeftOpenPuzzle();
+    EXPECT_EQ(driver.seen.size(), 1u);
+    EXPECT_FALSE(shell.doc().isOpen);
+    EXPECT_EQ(shell.frame().layout(), nullptr);
+    EXPECT_EQ(tools.events, (std::vector<int>{PuzzleClosing, PuzzleClosed}));
 }
 
 TEST_F(ShellLoop, CongratulationsTellTheToolsFirstAndAboutShowsItsDialog) {

@@ -1,0 +1,130 @@
+// What one cursor move costs on the largest grid when the clue lists and the prompt
+// follow it: a Tab key (next word: both the current and the crossing clue change)
+// sent to the real grid, until everything it changed is painted. The same moves with
+// the lists detached from the engine give the figure without them. Prints figures;
+// judges nothing.
+//   clue_move_bench.exe [puzzle]   (default: samples\stress39.puz of the source tree)
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "doc/puzzle_document.h"
+#include "doc/puzzle_grid.h"
+#include "ports/core_context.h"
+#include "shell/application.h"
+#include "shell/layout_manager.h"
+#include "shell/main_window.h"
+#include "solve/clue_set.h"
+#include "views/clue_lists.h"
+#include "views/clue_prompt.h"
+#include "views/grid_view.h"
+
+namespace {
+
+double microseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    return double(to.QuadPart - from.QuadPart) * 1e6 / double(frequency.QuadPart);
+}
+
+void pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// Tab moves to the next word; the time runs until the whole window is painted again.
+std::vector<double> timeMoves(HWND frame, HWND canvas, int moves) {
+    std::vector<double> times;
+    for (int i = 0; i < moves; ++i) {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        SendMessageA(canvas, WM_KEYDOWN, VK_TAB, 1);
+        RedrawWindow(frame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        GdiFlush();
+        QueryPerformanceCounter(&end);
+        times.push_back(microseconds(start, end));
+    }
+    return times;
+}
+
+std::vector<double> timeRedraws(HWND window, UINT flags) {
+    std::vector<double> times;
+    for (int i = 0; i < 40; ++i) {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        RedrawWindow(window, nullptr, nullptr, flags);
+        GdiFlush();
+        QueryPerformanceCounter(&end);
+        times.push_back(microseconds(start, end));
+    }
+    return times;
+}
+
+void report(const char* what, std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    double sum = 0;
+    for (double t : times) sum += t;
+    std::printf("%-44s median %8.1f us  mean %8.1f us  p90 %8.1f us  (%zu times)\n", what, times[times.size() / 2],
+                sum / double(times.size()), times[times.size() * 9 / 10], times.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string puzzle = argc > 1 ? argv[1] : std::string(GW_SOURCE_DIR) + "\\samples\\stress39.puz";
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string folder(exe);
+    folder = folder.substr(0, folder.find_last_of('\\'));
+    // The program's menus, strings and dialogs come from gridwell.exe beside the bench.
+    HMODULE resources = LoadLibraryExA((folder + "\\..\\bin\\gridwell.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!resources) {
+        std::printf("clue_move_bench: gridwell.exe not found beside %s\n", folder.c_str());
+        return 1;
+    }
+    const std::string commandLine = "\"" + puzzle + "\"";
+    gw::Application app(GetModuleHandleA(nullptr), nullptr, commandLine.c_str(), SW_SHOWNORMAL);
+    app.setResourceModule(resources);
+    if (!app.initialise() || !app.createMainWindow()) return 1;
+    app.createPluginManager();
+    app.createBars();
+    app.showMainWindow();
+    app.processCommandLine();
+    pump();
+    gw::PuzzleDocument* doc = gw::core().document;
+    gw::LayoutManager* layout = app.mainWindow()->layout();
+    if (!doc || !doc->isOpen || !layout) {
+        std::printf("clue_move_bench: %s did not open\n", puzzle.c_str());
+        return 1;
+    }
+    HWND frame = app.mainWindow()->hwnd();
+    HWND canvas = layout->gridView()->canvas();
+    std::printf("%s: %dx%d grid, %ld Across and %ld Down clues\n", puzzle.c_str(), doc->grid->width,
+                doc->grid->height, long(SendMessageA(layout->clueLists()->listBox(0), LB_GETCOUNT, 0, 0)),
+                long(SendMessageA(layout->clueLists()->listBox(1), LB_GETCOUNT, 0, 0)));
+
+    constexpr int Moves = 400;
+    timeMoves(frame, canvas, 50);  // warm up
+    report("Tab with clue lists and prompt", timeMoves(frame, canvas, Moves));
+    // What a move that scrolls a list pays on top: its rows and its scroll bars repainted.
+    HWND list = layout->clueLists()->listBox(1);
+    report("  a list's rows repainted", timeRedraws(list, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW));
+    report("  a list's rows and scroll bars repainted",
+           timeRedraws(list, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW));
+    doc->grid->clueSet->AttachLists(nullptr, nullptr);
+    timeMoves(frame, canvas, 50);
+    report("Tab with the lists absent", timeMoves(frame, canvas, Moves));
+
+    doc->isDirty = false;
+    app.destroyDocument();
+    return 0;
+}

@@ -1,0 +1,177 @@
+// The clue lists and the prompt in the real shell: they follow the cursor, a click on
+// a clue moves it, keys typed in a list reach the grid, a squeezed list turns into
+// one line, long items get a tip and a long clue a smaller type.
+#include "grid_test_support.h"
+#include "plugins/host/tool_api.h"
+#include "shell/layout_manager.h"
+#include "shell/split_pane.h"
+#include "shell_harness.h"
+#include "views/clue_geometry.h"
+#include "views/clue_lists.h"
+#include "views/clue_prompt.h"
+
+namespace gw::wintest {
+namespace {
+
+std::string itemText(HWND list, int item) {
+    char text[512] = {};
+    SendMessageA(list, LB_GETTEXT, WPARAM(item), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void clickItem(HWND list, int item) {
+    RECT r{};
+    SendMessageA(list, LB_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+class ClueListsInShell : public ::testing::Test {
+protected:
+    void SetUp() override {
+        clearSettings();
+        path = freshFolder("cluelists") + "\\daily.puz";
+        writePuzzle(path);
+        writeRegistry("geometry", "width", "800");
+        writeRegistry("geometry", "height", "600");
+        shell = std::make_unique<Shell>("\"" + path + "\"");
+        layout = shell->frame().layout();
+        ASSERT_NE(layout, nullptr);
+        lists = layout->clueLists();
+        SetForegroundWindow(shell->hwnd());
+    }
+    void TearDown() override {
+        shell.reset();
+        clearSettings();
+    }
+    std::string path;
+    std::unique_ptr<Shell> shell;
+    LayoutManager* layout = nullptr;
+    ClueLists* lists = nullptr;
+};
+
+TEST_F(ClueListsInShell, FollowTheCursorAndMoveItOnAClick) {
+    HWND across = lists->listBox(0), down = lists->listBox(1);
+    EXPECT_EQ(itemText(across, 0), "   1. A1");
+    EXPECT_EQ(itemText(across, 3), "   7. A4");
+    EXPECT_EQ(SendMessageA(across, LB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(lists->currentPane(), lists->pane(0));
+    EXPECT_EQ(layout->prompt()->text().value_or(""), "1. A1");
+
+    RecordingTools tools;
+    clickItem(down, 2);
+    PuzzleGrid& grid = *shell->doc().grid;
+    EXPECT_EQ(grid.cursorX, 2);
+    EXPECT_EQ(grid.cursorY, 0);
+    EXPECT_EQ(grid.currentDirection, DirDown);
+    EXPECT_EQ(lists->currentPane(), lists->pane(1));
+    EXPECT_EQ(layout->prompt()->text().value_or(""), "3. D3");
+    EXPECT_EQ(tools.count(ClueSelected), 1);
+    // Down's number changed once (the cursor moves before the direction turns); Across
+    // stays at 1.
+    EXPECT_EQ(tools.count(CurrentClueChanged) + tools.count(CrossingClueChanged), 1);
+
+    // A notification of the list that reaches the frame is no command: the focus stays.
+    SetFocus(down);
+    SendMessageA(shell->hwnd(), WM_COMMAND, MAKEWPARAM(ClueLists::ListIdBase + 1, LBN_SELCHANGE), LPARAM(down));
+    EXPECT_EQ(GetFocus(), down);
+    EXPECT_EQ(shell->app->editHandler(), nullptr);
+    EXPECT_EQ(shell->app->undoHandler(), nullptr);
+
+    // Typing in the list fills the grid and gives the grid the focus back.
+    SendMessageA(down, WM_CHAR, 'q', 1);
+    EXPECT_EQ(grid.cell(2, 0).fill, 'Q');
+    EXPECT_EQ(GetFocus(), layout->gridView()->canvas());
+    EXPECT_NE(shell->app->editHandler(), nullptr);
+}
+
+TEST_F(ClueListsInShell, CurrentAndCrossingCluesHaveTheirColours) {
+    const ColourRecord& currentBg = shell->frame().fontsAndColours()->currentClue;
+    const ColourRecord& crossText = shell->frame().fontsAndColours()->crossClueText;
+    test::MemoryCanvas canvas(200, 60);
+    const RECT row{0, 0, 200, lists->itemHeight()};
+    auto paint = [&](int list, bool selected) {
+        RECT r = row;
+        FillRect(canvas.dc(), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        lists->paintItem(canvas.dc(), r, list, itemText(lists->listBox(list), 0), selected);
+        return canvas.count(crossText.colour, 0, 0, 200, row.bottom);
+    };
+    // The cursor is in 1 Across: Across holds the current clue, Down the crossing one.
+    EXPECT_GT(paint(0, true), 10);
+    EXPECT_EQ(canvas.pixel(199, 1), COLORREF(currentBg.colour));
+    EXPECT_GT(paint(1, true), 10);
+    EXPECT_EQ(canvas.pixel(199, 1), RGB(255, 255, 255));
+    EXPECT_EQ(paint(1, false), 0);
+    EXPECT_GT(canvas.count(RGB(0, 0, 0), 0, 0, 200, row.bottom), 10);
+}
+
+TEST_F(ClueListsInShell, ASqueezedListShowsItsClueOnOneLineAndComesBack) {
+    SplitPane* column = layout->cluePane();
+    const int header = lists->headerHeight();
+    column->setChildExtent(lists->pane(0), 0, 2 * header);
+    EXPECT_TRUE(lists->compact(0));
+    EXPECT_FALSE(IsWindowVisible(lists->listBox(0)));
+    EXPECT_TRUE(IsWindowVisible(lists->field(0)));
+    char text[64] = {};
+    GetWindowTextA(lists->field(0), text, sizeof text);
+    EXPECT_STREQ(text, "A1");
+
+    column->setChildExtent(lists->pane(0), 0, 10 * header);
+    EXPECT_FALSE(lists->compact(0));
+    EXPECT_TRUE(IsWindowVisible(lists->listBox(0)));
+    EXPECT_EQ(SendMessageA(lists->listBox(0), LB_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(ClueListsInShell, AnItemWiderThanTheListGetsATipUntilThePointerLeaves) {
+    layout->mainPane()->setChildExtent(layout->cluePane()->hwnd(), 45, 0);
+    HWND list = lists->listBox(0);
+    RECT item{};
+    SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(3, item.top + 2));
+    ASSERT_NE(lists->tipWindow(), nullptr);
+    RECT tip{};
+    GetWindowRect(lists->tipWindow(), &tip);
+    const auto data = uint32_t(SendMessageA(list, LB_GETITEMDATA, 1, 0));
+    EXPECT_GE(tip.right - tip.left, cluegeom::dataWidth(data));
+    EXPECT_EQ(GetCapture(), list);
+
+    SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(3, 2000));
+    EXPECT_EQ(lists->tipWindow(), nullptr);
+    EXPECT_NE(GetCapture(), list);
+}
+
+TEST_F(ClueListsInShell, ALongClueInANarrowPromptIsSetSmaller) {
+    CluePrompt* prompt = layout->prompt();
+    prompt->setText(12, "A clue long enough that it cannot be shown whole in a prompt of this width at all");
+    ASSERT_TRUE(prompt->shrunk());
+    LOGFONTA full{}, used{};
+    GetObjectA(prompt->fullFont(), sizeof full, &full);
+    GetObjectA(prompt->fontInUse(), sizeof used, &used);
+    EXPECT_LT(std::abs(used.lfHeight), std::abs(full.lfHeight));
+    prompt->setText(1, "Short");
+    EXPECT_FALSE(prompt->shrunk());
+}
+
+// Clue numbers of every size stay in number order although the list sorts by text.
+TEST(ClueListOrder, NumbersOfOneTwoAndThreeDigitsKeepTheirOrder) {
+    clearSettings();
+    Shell shell("\"" + std::string(GW_SOURCE_DIR) + "\\samples\\stress39.puz\"");
+    ClueLists* lists = shell.frame().layout()->clueLists();
+    for (int index = 0; index < 2; ++index) {
+        HWND list = lists->listBox(index);
+        const int count = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
+        int previous = 0;
+        for (int item = 0; item < count; ++item) {
+            const int number = cluegeom::dataNumber(uint32_t(SendMessageA(list, LB_GETITEMDATA, WPARAM(item), 0)));
+            EXPECT_GT(number, previous) << "item " << item;
+            previous = number;
+        }
+        EXPECT_GE(previous, 100);
+    }
+    shell.finish();
+    clearSettings();
+}
+
+}  // namespace
+}  // namespace gw::wintest
