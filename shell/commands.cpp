@@ -16,48 +16,43 @@ bool MainWindow::solveMenuLoaded() const { return lstrcmpiA(currentMenu_.c_str()
 void MainWindow::dispatchCommand(int command, LPARAM) {
     if (command < CMD_FIRST_DISPATCHED || command > CMD_LAST) return;
     focusGrid();
+    if (documentCommand(command)) return;
+    PuzzleDocument* doc = core().document;
+    if (doc && doc->isOpen && doc->grid) gridCommand(command, *doc->grid);
+}
+
+bool MainWindow::documentCommand(int command) {
     PuzzleDocument* doc = core().document;
     const bool open = doc && doc->isOpen;
-    PuzzleGrid* grid = open ? doc->grid.get() : nullptr;
-
     switch (command) {
         case CMD_OPEN:
-            if (!closePuzzle()) return;
-            fileDialog(CMD_OPEN);
-            return;
-        case CMD_EXIT:
-            exitCommand();
-            return;
-        case CMD_ABOUT:
-            showAboutDialog();
-            return;
+            if (closePuzzle()) fileDialog(CMD_OPEN);
+            return true;
+        case CMD_EXIT: exitCommand(); return true;
+        case CMD_ABOUT: showAboutDialog(); return true;
         case CMD_SAVE:
             if (open) doc->save();
-            return;
+            return true;
         case CMD_CLOSE:
             if (open) closePuzzle();
-            return;
+            return true;
         case CMD_SAVE_AS:
             if (open) fileDialog(CMD_SAVE_AS);
-            return;
+            return true;
         case CMD_DELETE_PUZZLE:
             if (open) deletePuzzle(*doc);
-            return;
+            return true;
         case CMD_LOCK_SOLUTION:
             if (open) doc->lockSolution();
-            return;
+            return true;
         case CMD_UNLOCK_SOLUTION:
             if (open) doc->unlockSolution();
-            return;
-        case CMD_HELP_CONTENTS:
-            showHelpTopic("intro.htm");
-            return;
-        case CMD_QUICK_REFERENCE:
-            showHelpTopic("quick_ref.htm");
-            return;
+            return true;
+        case CMD_HELP_CONTENTS: showHelpTopic("intro.htm"); return true;
+        case CMD_QUICK_REFERENCE: showHelpTopic("quick_ref.htm"); return true;
         case CMD_UNDO:
             if (EditTarget* undo = app_.undoHandler()) undo->UndoCommand(EditRequestExecute);
-            return;
+            return true;
         case CMD_CUT:
         case CMD_COPY:
         case CMD_PASTE:
@@ -65,41 +60,37 @@ void MainWindow::dispatchCommand(int command, LPARAM) {
         case CMD_SELECTIVE_ERASE:
             if (open)
                 if (EditTarget* edit = app_.editHandler()) edit->EditCommand(EditRequestExecute, command);
-            return;
-        default:
-            break;
+            return true;
+        default: return false;
     }
-    if (!grid) return;
-    if (GridView* view = gridView()) {
-        switch (command) {
-            case CMD_ZOOM_IN:
-            case CMD_ZOOM_OUT:
-                view->zoom(command);
-                return;
-            case CMD_FULL_PUZZLE:
-                checkCommand(CMD_FULL_PUZZLE, view->toggleFit());
-                return;
-            case CMD_INSERT_MULTIPLE:
-                view->openMultiLetterEntry();
-                return;
-            case CMD_INSERT_SYMBOL:
-                view->openSymbolPicker();
-                return;
-            default:
-                break;
-        }
-    }
+}
+
+void MainWindow::gridCommand(int command, PuzzleGrid& grid) {
+    GridView* view = gridView();
     switch (command) {
-        case CMD_USE_PENCIL: grid->TogglePencilMode(); break;
-        case CMD_CLEAR_GRID: grid->ClearGrid(); break;
-        case CMD_CHECK_LETTER: grid->CheckRange(false, false); break;
-        case CMD_CHECK_WORD: grid->CheckRange(false, true); break;
-        case CMD_CHECK_ALL: grid->CheckAll(false); break;
-        case CMD_REVEAL_LETTER: grid->CheckRange(true, false); break;
-        case CMD_REVEAL_WORD: grid->CheckRange(true, true); break;
-        case CMD_REVEAL_INCORRECT: grid->RevealIncorrect(); break;
-        case CMD_REVEAL_ALL: grid->CheckAll(true); break;
-        case CMD_SWITCH_DIRECTION: grid->SwitchDirection(); break;
+        case CMD_ZOOM_IN:
+        case CMD_ZOOM_OUT:
+            if (view) view->zoom(command);
+            break;
+        case CMD_FULL_PUZZLE:
+            if (view) checkCommand(CMD_FULL_PUZZLE, view->toggleFit());
+            break;
+        case CMD_INSERT_MULTIPLE:
+            if (view) view->openMultiLetterEntry();
+            break;
+        case CMD_INSERT_SYMBOL:
+            if (view) view->openSymbolPicker();
+            break;
+        case CMD_USE_PENCIL: grid.TogglePencilMode(); break;
+        case CMD_CLEAR_GRID: grid.ClearGrid(); break;
+        case CMD_CHECK_LETTER: grid.CheckRange(false, false); break;
+        case CMD_CHECK_WORD: grid.CheckRange(false, true); break;
+        case CMD_CHECK_ALL: grid.CheckAll(false); break;
+        case CMD_REVEAL_LETTER: grid.CheckRange(true, false); break;
+        case CMD_REVEAL_WORD: grid.CheckRange(true, true); break;
+        case CMD_REVEAL_INCORRECT: grid.RevealIncorrect(); break;
+        case CMD_REVEAL_ALL: grid.CheckAll(true); break;
+        case CMD_SWITCH_DIRECTION: grid.SwitchDirection(); break;
         // Print, notepad and options belong to windows that are not part of the
         // program yet.
         default: break;

@@ -17,6 +17,7 @@ class Application;
 class FrameToolbar;
 class GridView;
 class HelpViewer;
+class PuzzleGrid;
 class LayoutManager;
 class StatusBar;
 class FontsAndColours;
@@ -124,7 +125,10 @@ private:
     void focusGrid();
     bool solveMenuLoaded() const;
     void setPopupEnabled(int topPosition, int subPosition, bool enabled);
-    void engineCommand(int command);
+    // The commands of the file, edit and help menus; false for any other.
+    bool documentCommand(int command);
+    // The commands that act on the open puzzle's grid and its view.
+    void gridCommand(int command, PuzzleGrid& grid);
 
     Application& app_;
     HWND hwnd_ = nullptr;

@@ -57,12 +57,17 @@ inline int promptPoints(int height, int dpi) {
     return points < 1 ? 1 : points;
 }
 
-// The prompt height whose type fits a text of `textWidth` (measured in the
-// full-height type) into the client width; `height` itself when it fits already.
-inline int fittedPromptHeight(int clientWidth, int height, int textWidth) {
-    if (textWidth <= clientWidth - PromptLeft) return height;
-    const int h = (clientWidth - PromptFitMargin) * height / textWidth;
-    return h < 0 ? 0 : h;
+// The smallest type a shrunk prompt uses; a clue that needs less is clipped instead.
+constexpr int SmallestPromptPoints = 8;
+
+// The point size that fits a text of `textWidth` (measured in the full type of
+// `fullPoints`) into the prompt's client width; the full size when it fits already.
+// The size shrinks in proportion to the overflow, so the text just fits.
+inline int fittedPromptPoints(int fullPoints, int clientWidth, int textWidth) {
+    if (textWidth <= clientWidth - PromptLeft || textWidth <= 0) return fullPoints;
+    const int fitted = (clientWidth - PromptFitMargin) * fullPoints / textWidth;
+    const int floor = fullPoints < SmallestPromptPoints ? fullPoints : SmallestPromptPoints;
+    return fitted < floor ? floor : fitted;
 }
 
 }  // namespace gw::cluegeom

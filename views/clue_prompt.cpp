@@ -46,37 +46,48 @@ int CluePrompt::clientWidth() const {
     return r.right;
 }
 
-void CluePrompt::makeFont(FontRecord& record, int height) {
-    HDC dc = GetDC(hwnd_);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(hwnd_, dc);
-    record.create(hwnd_, PromptRole, cluegeom::promptPoints(height, dpi), PromptWeight, fonts_.clueFont.face());
+void CluePrompt::makeFont(FontRecord& record, int points) {
+    record.create(hwnd_, PromptRole, points, PromptWeight, fonts_.clueFont.face());
 }
 
 void CluePrompt::makeFullFont() {
-    makeFont(full_, height_);
-    fittedHeight_ = -1;
+    HDC dc = GetDC(hwnd_);
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(hwnd_, dc);
+    fullPoints_ = cluegeom::promptPoints(height_, dpi);
+    makeFont(full_, fullPoints_);
+    fittedPoints_ = -1;
     fit();
 }
 
+int CluePrompt::textWidth(HFONT font) const {
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE s{};
+    GetTextExtentPoint32A(dc, text_->c_str(), int(text_->size()), &s);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    return s.cx;
+}
+
 void CluePrompt::fit() {
-    bool shrink = false;
-    if (text_ && full_.font()) {
-        HDC dc = GetDC(hwnd_);
-        HGDIOBJ old = SelectObject(dc, full_.font());
-        SIZE s{};
-        GetTextExtentPoint32A(dc, text_->c_str(), int(text_->size()), &s);
-        SelectObject(dc, old);
-        ReleaseDC(hwnd_, dc);
-        const int h = cluegeom::fittedPromptHeight(clientWidth(), height_, s.cx);
-        shrink = h != height_;
-        // Consecutive clues often need the same smaller type: keep it.
-        if (shrink && h != fittedHeight_) {
-            makeFont(fitted_, h);
-            fittedHeight_ = h;
+    shrunk_ = false;
+    if (!text_ || !full_.font()) return;
+    const int width = clientWidth();
+    int points = cluegeom::fittedPromptPoints(fullPoints_, width, textWidth(full_.font()));
+    if (points == fullPoints_) return;
+    // Type sizes round to whole pixels, so the estimate may still be a little wide:
+    // step down until the text fits or the smallest readable size is reached.
+    const int floor = std::min(fullPoints_, cluegeom::SmallestPromptPoints);
+    for (;;) {
+        if (points != fittedPoints_) {
+            makeFont(fitted_, points);
+            fittedPoints_ = points;
         }
+        if (!fitted_.font() || points <= floor || textWidth(fitted_.font()) <= width - cluegeom::PromptLeft) break;
+        --points;
     }
-    shrunk_ = shrink && fitted_.font();
+    shrunk_ = fitted_.font() != nullptr;
 }
 
 void CluePrompt::setText(int number, const char* text) {

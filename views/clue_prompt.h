@@ -36,15 +36,17 @@ private:
     explicit CluePrompt(FontsAndColours& fonts) : fonts_(fonts) {}
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void makeFullFont();
-    void makeFont(FontRecord& record, int height);
+    void makeFont(FontRecord& record, int points);
     void fit();
+    int textWidth(HFONT font) const;
     void paint();
     int clientWidth() const;
 
     FontRecord full_;
     FontRecord fitted_;
     bool shrunk_ = false;
-    int fittedHeight_ = -1;
+    int fullPoints_ = 1;
+    int fittedPoints_ = -1;
     std::optional<std::string> text_;
     int height_ = 0;
     HWND hwnd_ = nullptr;

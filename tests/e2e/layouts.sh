@@ -23,13 +23,7 @@ frame=$(wait_window 'Gridwell - .*puzzle') || true
 [ -n "$frame" ] || fail "no window titled 'Gridwell - ...puzzle'"
 sleep 3
 import -window root layout-atdb.png
-xdotool key alt+F4
-for _ in $(seq 1 30); do
-  xdotool search --onlyvisible --name 'Gridwell' >/dev/null 2>&1 || break
-  sleep 1
-done
-xdotool search --onlyvisible --name 'Gridwell' >/dev/null 2>&1 && fail "the window did not close on Alt+F4"
-timeout 60 "$WINESERVER" -w
+close_program 'Gridwell'
 
 stored=$(reg_dump layout)
 for pair in type=1014 acclueheight=120 dnclueheight=90 promptHeight=40 promptposition=1035; do

@@ -28,13 +28,7 @@ sleep 1
 import -window root "$GW_OUT/2-file-menu.png"
 xdotool key Escape
 xdotool key Escape
-xdotool key alt+F4
-for _ in $(seq 1 30); do
-  xdotool search --onlyvisible --name '^Gridwell$' >/dev/null 2>&1 || break
-  sleep 1
-done
-xdotool search --onlyvisible --name '^Gridwell$' >/dev/null 2>&1 && fail "the window did not close on Alt+F4"
-timeout 60 "$WINESERVER" -w
+close_program '^Gridwell$'
 width=$(dump_value "$(reg_dump geometry)" width)
 [ "$width" = "640" ] || fail "geometry/width after the first run: expected 640, found '$width'"
 

@@ -118,8 +118,10 @@ TEST(ClueGeometry, ItemsSortInNumberOrderAndCarryTheirNumberAndWidth) {
 TEST(ClueGeometry, PromptTypeFollowsItsHeightAndShrinksToFit) {
     EXPECT_EQ(cluegeom::promptPoints(26, 96), 15);  // (234 - 54) * 8 / 96
     EXPECT_EQ(cluegeom::promptPoints(6, 96), 1);    // never a zero-sized font
-    EXPECT_EQ(cluegeom::fittedPromptHeight(400, 26, 390), 26);
-    EXPECT_EQ(cluegeom::fittedPromptHeight(400, 26, 770), (400 - 15) * 26 / 770);
+    EXPECT_EQ(cluegeom::fittedPromptPoints(15, 400, 390), 15);
+    EXPECT_EQ(cluegeom::fittedPromptPoints(15, 400, 550), (400 - 15) * 15 / 550);  // just fits: 10
+    EXPECT_EQ(cluegeom::fittedPromptPoints(15, 400, 2000), 8);  // no smaller than readable: clipped
+    EXPECT_EQ(cluegeom::fittedPromptPoints(5, 400, 2000), 5);
 }
 
 }  // namespace

@@ -10,6 +10,18 @@ wait_window() {  # name pattern -> window id
   timeout 60 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
 }
 
+# Alt+F4 to the program, then waits until the window named like the pattern is gone
+# and Wine has finished (the program writes its settings on the way out).
+close_program() {  # name pattern
+  xdotool key alt+F4
+  for _ in $(seq 1 30); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || break
+    sleep 1
+  done
+  xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && fail "the window did not close on Alt+F4"
+  timeout 60 "$WINESERVER" -w
+}
+
 # The values of one key under the program's registry root as "name data" lines, from
 # one query of the whole key: a wine process per value was seen to come back empty now
 # and then, with the value present all along, so an empty answer is asked again.
