@@ -21,6 +21,7 @@ namespace {
 
 constexpr int HeadingInset = 3;
 constexpr int NoItem = 0xFFFF;
+constexpr UINT_PTR ScrollBarTimer = 0x474C;  // apart from the ids the list box uses itself
 
 int textWidth(HDC dc, const char* text) {
     SIZE s{};
@@ -183,13 +184,22 @@ void ClueLists::select(HWND list, int item) {
         SendMessageA(list, LB_SETCURSEL, WPARAM(item), 0);
         return;
     }
-    // Scrolling a visible list to the item redraws its scroll bars and blits its rows
-    // step by step, twenty times what painting the rows once costs: the item is
-    // selected while the list counts as hidden, then the list is repainted whole.
+    // Scrolling a visible list repaints its scroll bars at once, and a scroll bar costs
+    // many times what the rows do: the item is selected while the list counts as
+    // hidden (which leaves its frame to be painted: that is put off), the rows are
+    // repainted with the rest of the keystroke, and the frame with its bars when the
+    // program is next idle (a zero timer comes after input and painting).
     SetWindowLongA(list, GWL_STYLE, style & ~WS_VISIBLE);
     SendMessageA(list, LB_SETCURSEL, WPARAM(item), 0);
     SetWindowLongA(list, GWL_STYLE, style);
-    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
+    RedrawWindow(list, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME);
+    InvalidateRect(list, nullptr, TRUE);
+    SetTimer(list, ScrollBarTimer, 0, nullptr);
+}
+
+void ClueLists::refreshScrollBar(HWND list) {
+    KillTimer(list, ScrollBarTimer);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
 }
 
 void ClueLists::setCurrentPane(HWND pane) {
@@ -489,6 +499,10 @@ LRESULT ClueLists::controlMessage(int index, HWND hwnd, UINT msg, WPARAM wp, LPA
         case WM_CAPTURECHANGED:
             if (isList && tip_ && reinterpret_cast<HWND>(lp) != hwnd) tip_.reset();
             break;
+        case WM_TIMER:
+            if (!isList || wp != ScrollBarTimer) break;
+            refreshScrollBar(hwnd);
+            return 0;
         default: break;
     }
     return CallWindowProcA(original, hwnd, msg, wp, lp);

@@ -81,6 +81,7 @@ private:
     int indexOfWindow(HWND w) const;
     void setCurrentPane(HWND pane);
     void select(HWND list, int item);
+    void refreshScrollBar(HWND list);
     void redrawSelection(int index);
     void goToSelected(int index, bool focusGrid);
     void passKeyToGrid(UINT msg, WPARAM wp, LPARAM lp);
