@@ -76,6 +76,7 @@ private:
         WNDPROC fieldProc = nullptr;
     };
 
+    static std::string itemString(HWND list, int item);
     void measure();
     int measureItem(const std::string& text) const;
     int indexOfWindow(HWND w) const;

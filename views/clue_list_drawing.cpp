@@ -1,0 +1,160 @@
+// The clue lists' drawing: items, the panes' headings and one-line form, and the
+// tips that show an item too wide for its list.
+#include <algorithm>
+
+#include "resources/string_table.h"
+#include "shell/fonts_colours.h"
+#include "views/clue_geometry.h"
+#include "views/clue_lists.h"
+#include "views/clue_tip.h"
+
+namespace gw {
+namespace {
+
+constexpr int HeadingInset = 3;
+
+}  // namespace
+
+// ---------------------------------------------------------------- painting
+
+void ClueLists::paintItem(HDC dc, RECT rect, int index, const std::string& text, bool selected) const {
+    const bool current = lists_[index & 1].pane == currentPane_;
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    COLORREF foreground = GetSysColor(COLOR_WINDOWTEXT);
+    if (selected && current) {
+        background = fonts_.currentClue.colour;
+        foreground = fonts_.currentClueText.colour;
+    } else if (selected) {
+        foreground = fonts_.crossClueText.colour;
+    }
+    RECT below = rect;
+    rect.bottom -= 1;
+    below.top = rect.bottom;
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &below, nullptr, 0, nullptr);
+    SetBkColor(dc, background);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+
+    HGDIOBJ old = SelectObject(dc, fonts_.clueFont.font());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, foreground);
+    // The number right-aligned in its column, so that the clues line up.
+    char number[16];
+    wsprintfA(number, "%d.", cluegeom::itemNumber(text.c_str()));
+    RECT numberRect{rect.left, rect.top, rect.left + numberColumn_ - 2 * GetSystemMetrics(SM_CXBORDER), rect.bottom};
+    DrawTextA(dc, number, -1, &numberRect, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    RECT clueRect{rect.left + numberColumn_, rect.top, rect.right, rect.bottom};
+    DrawTextA(dc, cluegeom::itemClue(text.c_str()), -1, &clueRect, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SelectObject(dc, old);
+}
+
+void ClueLists::drawItem(int index, const DRAWITEMSTRUCT& d) {
+    // Focus rectangles are never drawn: the selection colours say enough.
+    if (int(d.itemID) < 0 || !(d.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
+    paintItem(d.hDC, d.rcItem, index, itemString(d.hwndItem, int(d.itemID)), (d.itemState & ODS_SELECTED) != 0);
+}
+
+void ClueLists::paintPane(int index) {
+    const List& l = lists_[index];
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(l.pane, &ps);
+    RECT client{};
+    GetClientRect(l.pane, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HGDIOBJ old = SelectObject(dc, fonts_.clueFont.font());
+    const char* label = stringText(index == 0 ? IDS_ACROSS_HEADING : IDS_DOWN_HEADING);
+    RECT band = l.compact ? RECT{0, 0, labelWidth_, client.bottom} : RECT{0, 0, client.right, headerHeight_};
+    SetBkColor(dc, GetSysColor(COLOR_ACTIVECAPTION));
+    SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+    ExtTextOutA(dc, HeadingInset, HeadingInset, ETO_OPAQUE | ETO_CLIPPED, &band, label, UINT(lstrlenA(label)), nullptr);
+    if (l.compact) {
+        char number[16] = "";
+        if (l.currentNumber != 0) wsprintfA(number, "%d.", l.currentNumber);
+        RECT column{labelWidth_, 0, labelWidth_ + numberColumn_, client.bottom};
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        ExtTextOutA(dc, labelWidth_ + GetSystemMetrics(SM_CXBORDER), HeadingInset, ETO_OPAQUE | ETO_CLIPPED, &column,
+                    number, UINT(lstrlenA(number)), nullptr);
+    }
+    SelectObject(dc, old);
+    EndPaint(l.pane, &ps);
+}
+
+void ClueLists::resizePane(int index, int width, int height) {
+    List& l = lists_[index];
+    if (!l.listBox) return;
+    const bool compact = cluegeom::isCompact(height, headerHeight_);
+    const bool wasCompact = l.compact;
+    l.compact = compact;
+    if (compact) {
+        closeTip();
+        const int x = labelWidth_ + numberColumn_;
+        MoveWindow(l.field, x, HeadingInset, std::max(0, width - x), std::max(0, height - HeadingInset), TRUE);
+        ShowWindow(l.listBox, SW_HIDE);
+        if (!wasCompact) SetWindowTextA(l.field, l.fieldText.c_str());
+        ShowWindow(l.field, SW_SHOW);
+    } else {
+        MoveWindow(l.listBox, 0, headerHeight_, width, std::max(0, height - headerHeight_), TRUE);
+        if (wasCompact || !IsWindowVisible(l.listBox)) {
+            ShowWindow(l.listBox, SW_SHOW);
+            ShowWindow(l.field, SW_HIDE);
+            // Selected again so that the current clue is in view.
+            const LRESULT sel = SendMessageA(l.listBox, LB_GETCURSEL, 0, 0);
+            if (sel >= 0) SendMessageA(l.listBox, LB_SETCURSEL, WPARAM(sel), 0);
+        }
+    }
+    if (compact != wasCompact) InvalidateRect(l.pane, nullptr, TRUE);
+}
+
+HBRUSH ClueLists::controlColours(HDC dc) {
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+}
+
+// ---------------------------------------------------------------- clue tips
+
+void ClueLists::closeTip() {
+    if (!tip_) return;
+    HWND list = tip_->list();
+    tip_.reset();
+    if (GetCapture() == list) ReleaseCapture();
+}
+
+void ClueLists::trackTip(int index, POINT p) {
+    HWND list = lists_[index].listBox;
+    POINT screen = p;
+    ClientToScreen(list, &screen);
+    if (tip_ && tip_->containsScreenPoint(screen)) return;
+    RECT client{};
+    GetClientRect(list, &client);
+    HWND top = GetAncestor(list, GA_ROOT);
+    if (!PtInRect(&client, p) || GetActiveWindow() != top) {
+        closeTip();
+        return;
+    }
+    const LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+    const int item = LOWORD(hit);
+    if (HIWORD(hit) != 0) {
+        closeTip();
+        return;
+    }
+    if (tip_ && tip_->item() == item && tip_->list() == list) return;
+    closeTip();
+    const auto data = uint32_t(SendMessageA(list, LB_GETITEMDATA, WPARAM(item), 0));
+    const int width = cluegeom::dataWidth(data);
+    RECT itemRect{};
+    if (width <= client.right || SendMessageA(list, LB_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&itemRect)) == LB_ERR)
+        return;
+    POINT corner{0, itemRect.top};
+    ClientToScreen(list, &corner);
+    RECT at{corner.x - 1, corner.y - 1, corner.x - 1 + width + 2, corner.y + (itemRect.bottom - itemRect.top) + 1};
+    const std::string text = itemString(list, item);
+    const bool selected = SendMessageA(list, LB_GETCURSEL, 0, 0) == item;
+    tip_ = ClueTip::open(list, item, at, [this, index, text, selected](HDC dc, const RECT& r) {
+        paintItem(dc, r, index, text, selected);
+    });
+    if (tip_) SetCapture(list);
+}
+
+}  // namespace gw
