@@ -55,7 +55,8 @@ std::unique_ptr<LayoutManager> LayoutManager::create(HWND container, int titleHe
 }
 
 LayoutManager::~LayoutManager() {
-    if (mainPane_) storeValues();
+    // A layout that could not be built whole must not replace the sizes stored before.
+    if (built_) storeValues();
     destroyViews();
 }
 
@@ -84,6 +85,7 @@ void LayoutManager::place(int x, int y, int width, int height) {
 // ---------------------------------------------------------------- building
 
 bool LayoutManager::build(int type, RECT area, bool attachEngine) {
+    built_ = false;
     type_ = normalLayoutType(type);
     lists_ = std::make_unique<ClueLists>(fonts_, grid_);
     const LayoutValues values = readLayoutValues(
@@ -128,6 +130,7 @@ bool LayoutManager::build(int type, RECT area, bool attachEngine) {
     applyExtents(values);
     if (!attachEngine) grid_->ReattachView(gridView_.get());
     if (grid_->clueSet) grid_->clueSet->AttachLists(lists_.get(), lists_.get());
+    built_ = true;
     return true;
 }
 

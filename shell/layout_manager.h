@@ -69,6 +69,7 @@ private:
     std::unique_ptr<ClueWindow> firstWindow_;
     std::unique_ptr<ClueWindow> secondWindow_;
     int type_ = LayoutARDR;
+    bool built_ = false;
     FontsAndColours& fonts_;
     std::unique_ptr<ClueLists> lists_;
     std::unique_ptr<GridView> gridView_;
