@@ -152,7 +152,6 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_SETFOCUS:
             focusGrid();
             return 0;
-
         case WM_CLOSE:
             exitCommand();
             return 0;

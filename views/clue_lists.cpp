@@ -157,8 +157,10 @@ void ClueLists::showCurrentClue(int direction, int item, int number, const char*
     setCurrentPane(active ? l.pane : lists_[1 - index].pane);
     // A hidden field costs as much to fill as a list row to paint: only a compact
     // list's field is kept current, the others get their text when they are shown.
-    l.fieldText = text ? text : "";
-    if (l.field && l.compact) SetWindowTextA(l.field, l.fieldText.c_str());
+    if (l.fieldText != (text ? text : "")) {
+        l.fieldText = text ? text : "";
+        if (l.field && l.compact) SetWindowTextA(l.field, l.fieldText.c_str());
+    }
     select(l.listBox, item == NoItem ? -1 : item);
     if (active && prompt_) prompt_->setText(number, number != 0 ? text : nullptr);
     if (l.currentNumber != number) {

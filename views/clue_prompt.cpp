@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "shell/application.h"
 #include "views/clue_geometry.h"
@@ -91,13 +92,15 @@ void CluePrompt::fit() {
 }
 
 void CluePrompt::setText(int number, const char* text) {
+    std::optional<std::string> wanted;
     if (text) {
         char head[16];
         std::snprintf(head, sizeof head, "%d. ", number);
-        text_ = std::string(head) + text;
-    } else {
-        text_.reset();
+        wanted = std::string(head) + text;
     }
+    // Letters typed along a word keep its clue: nothing to measure or paint then.
+    if (wanted == text_) return;
+    text_ = std::move(wanted);
     fit();
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
