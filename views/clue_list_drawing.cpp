@@ -32,19 +32,24 @@ void ClueLists::paintItem(HDC dc, RECT rect, int index, const std::string& text,
     below.top = rect.bottom;
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &below, nullptr, 0, nullptr);
-    SetBkColor(dc, background);
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 
+    // Plain text output: a list repaints all its rows when it scrolls to a new clue.
     HGDIOBJ old = SelectObject(dc, fonts_.clueFont.font());
-    SetBkMode(dc, TRANSPARENT);
+    const UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_TOP);
+    SetBkColor(dc, background);
     SetTextColor(dc, foreground);
+    const int y = rect.top + (rect.bottom - rect.top - textHeight_) / 2;
+    const char* clue = cluegeom::itemClue(text.c_str());
+    RECT clueRect{rect.left + numberColumn_, rect.top, rect.right, rect.bottom};
+    ExtTextOutA(dc, clueRect.left, y, ETO_OPAQUE | ETO_CLIPPED, &rect, clue, UINT(lstrlenA(clue)), nullptr);
     // The number right-aligned in its column, so that the clues line up.
     char number[16];
-    wsprintfA(number, "%d.", cluegeom::itemNumber(text.c_str()));
-    RECT numberRect{rect.left, rect.top, rect.left + numberColumn_ - 2 * GetSystemMetrics(SM_CXBORDER), rect.bottom};
-    DrawTextA(dc, number, -1, &numberRect, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    RECT clueRect{rect.left + numberColumn_, rect.top, rect.right, rect.bottom};
-    DrawTextA(dc, cluegeom::itemClue(text.c_str()), -1, &clueRect, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    const int length = wsprintfA(number, "%d.", cluegeom::itemNumber(text.c_str()));
+    SetTextAlign(dc, TA_RIGHT | TA_TOP);
+    RECT numberRect{rect.left, rect.top, clueRect.left, rect.bottom};
+    ExtTextOutA(dc, clueRect.left - 2 * GetSystemMetrics(SM_CXBORDER), y, ETO_CLIPPED, &numberRect, number,
+                UINT(length), nullptr);
+    SetTextAlign(dc, oldAlign);
     SelectObject(dc, old);
 }
 

@@ -76,6 +76,7 @@ void ClueLists::measure() {
     numberColumn_ = textWidth(m.dc, "999.") + 4 * GetSystemMetrics(SM_CXBORDER);
     headerHeight_ = tm.tmHeight + tm.tmInternalLeading + tm.tmExternalLeading + 2 * GetSystemMetrics(SM_CYBORDER);
     itemHeight_ = tm.tmHeight + tm.tmExternalLeading + 1;
+    textHeight_ = tm.tmHeight;
     preferredWidth_ = 21 * tm.tmAveCharWidth + labelWidth_ + numberColumn_;
 }
 

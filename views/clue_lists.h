@@ -104,6 +104,7 @@ private:
     int numberColumn_ = 0;
     int headerHeight_ = 0;
     int itemHeight_ = 0;
+    int textHeight_ = 0;
     int preferredWidth_ = 0;
     HWND currentPane_ = nullptr;
     std::unique_ptr<ClueTip> tip_;
