@@ -60,13 +60,6 @@ if [ ! -f "$EXE" ]; then
   exit $?
 fi
 
-args=()
-if [ -f "$PUZZLE" ]; then
-  args=("$(windows_path "$PUZZLE")")
-else
-  echo "The sample $PUZZLE is not there; starting the program without a puzzle."
-fi
-
 # The program's own prefix: settings written by one run are there for the next, as for a user.
 export WINEPREFIX=$BUILD/win64/wine/sample
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -78,6 +71,19 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 else
   GW_PREFIXES+=("$WINEPREFIX")
+fi
+
+# The puzzle is opened from a copy on the prefix's drive C: the program reads an unquoted
+# command-line name only up to a '-' or '/' (as Windows programs of its kind do), which a
+# checkout folder may well contain; and the sample itself stays as it is.
+args=()
+if [ -f "$PUZZLE" ]; then
+  mkdir -p "$WINEPREFIX/drive_c/Puzzles"
+  name=$(basename "$PUZZLE" | tr -- '-/' '__')
+  [ -f "$WINEPREFIX/drive_c/Puzzles/$name" ] || cp "$PUZZLE" "$WINEPREFIX/drive_c/Puzzles/$name"
+  args=("C:\\Puzzles\\$name")
+else
+  echo "The sample $PUZZLE is not there; starting the program without a puzzle."
 fi
 
 cd "$BUILD/win64/bin" || exit 1
