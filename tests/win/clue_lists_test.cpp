@@ -153,6 +153,22 @@ TEST_F(ClueListsInShell, ALongClueInANarrowPromptIsSetSmaller) {
     EXPECT_FALSE(prompt->shrunk());
 }
 
+// A new clue font (from the preferences) re-measures rows, headings and every item, so
+// that tips and the horizontal extent follow the new widths.
+TEST_F(ClueListsInShell, ANewClueFontMeasuresEverythingAgain) {
+    HWND list = lists->listBox(0);
+    const int rowBefore = lists->itemHeight();
+    const int widthBefore = cluegeom::dataWidth(uint32_t(SendMessageA(list, LB_GETITEMDATA, 0, 0)));
+    shell->frame().fontsAndColours()->clueFont.create(shell->hwnd(), nullptr, 20, FW_NORMAL, "Arial");
+    lists->fontChanged();
+    EXPECT_GT(lists->itemHeight(), rowBefore);
+    EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), lists->itemHeight());
+    EXPECT_GT(cluegeom::dataWidth(uint32_t(SendMessageA(list, LB_GETITEMDATA, 0, 0))), widthBefore);
+    EXPECT_EQ(cluegeom::dataNumber(uint32_t(SendMessageA(list, LB_GETITEMDATA, 3, 0))), 7);
+    EXPECT_GE(SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0),
+              cluegeom::dataWidth(uint32_t(SendMessageA(list, LB_GETITEMDATA, 0, 0))));
+}
+
 // Clue numbers of every size stay in number order although the list sorts by text.
 TEST(ClueListOrder, NumbersOfOneTwoAndThreeDigitsKeepTheirOrder) {
     clearSettings();
