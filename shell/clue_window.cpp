@@ -1,6 +1,7 @@
 #include "shell/clue_window.h"
 
 #include "shell/application.h"
+#include "shell/window_object.h"
 
 namespace gw {
 namespace {
@@ -30,8 +31,7 @@ std::unique_ptr<ClueWindow> ClueWindow::create(HWND owner, const ScreenRect& out
     window->hwnd_ = CreateWindowExA(0, PopupWindowClass, Caption, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN,
                                     r.x, r.y, r.width, r.height, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window->hwnd_) return nullptr;
-    SetWindowLongPtrA(window->hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
-    SetWindowLongPtrA(window->hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ClueWindow::windowProc));
+    attachWindowObject(window->hwnd_, window.get(), &ClueWindow::windowProc);
     RECT client{};
     GetClientRect(window->hwnd_, &client);
     window->pane_.reset(SplitPane::create(window->hwnd_, orientation, 0, 0, client.right, client.bottom, true, resources));
@@ -42,11 +42,7 @@ std::unique_ptr<ClueWindow> ClueWindow::create(HWND owner, const ScreenRect& out
 
 ClueWindow::~ClueWindow() {
     pane_.reset();
-    if (!hwnd_) return;
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
-    SetWindowLongPtrA(h, GWLP_USERDATA, 0);
-    DestroyWindow(h);
+    destroyWindowObject(hwnd_);
 }
 
 ScreenRect ClueWindow::outerRect() const {

@@ -7,6 +7,7 @@
 #include "resources/resource_ids.h"
 #include "shell/application.h"
 #include "shell/split_math.h"
+#include "shell/window_object.h"
 
 namespace gw {
 namespace {
@@ -35,19 +36,13 @@ SplitPane* SplitPane::create(HWND parent, int orientation, int x, int y, int wid
     pane->cursor_ = LoadCursorA(resources, MAKEINTRESOURCEA(pane->orientation_ == Stacked ? IDCUR_SPLIT_STACKED
                                                                                           : IDCUR_SPLIT_SIDE));
     if (!pane->cursor_) pane->cursor_ = LoadCursorA(nullptr, pane->orientation_ == Stacked ? IDC_SIZENS : IDC_SIZEWE);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pane));
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SplitPane::windowProc));
+    attachWindowObject(hwnd, pane, &SplitPane::windowProc);
     return pane;
 }
 
 SplitPane::~SplitPane() {
-    if (!hwnd_) return;
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
     children_.clear();
-    SetWindowLongPtrA(h, GWLP_USERDATA, 0);
-    SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
-    DestroyWindow(h);
+    destroyWindowObject(hwnd_);
 }
 
 int SplitPane::clientExtent() const {

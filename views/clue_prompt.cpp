@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "shell/application.h"
+#include "shell/window_object.h"
 #include "views/clue_geometry.h"
 
 namespace gw {
@@ -25,19 +26,11 @@ CluePrompt* CluePrompt::create(HWND parent, int height, FontsAndColours& fonts) 
     prompt->hwnd_ = hwnd;
     prompt->height_ = std::max(0, height);
     prompt->makeFullFont();
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(prompt));
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CluePrompt::windowProc));
+    attachWindowObject(hwnd, prompt, &CluePrompt::windowProc);
     return prompt;
 }
 
-CluePrompt::~CluePrompt() {
-    if (!hwnd_) return;
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
-    SetWindowLongPtrA(h, GWLP_USERDATA, 0);
-    SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
-    if (IsWindow(h)) DestroyWindow(h);
-}
+CluePrompt::~CluePrompt() { destroyWindowObject(hwnd_); }
 
 HFONT CluePrompt::fontInUse() const { return shrunk_ ? fitted_.font() : full_.font(); }
 

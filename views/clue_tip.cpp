@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "shell/application.h"
+#include "shell/window_object.h"
 
 namespace gw {
 
@@ -22,20 +23,13 @@ std::unique_ptr<ClueTip> ClueTip::open(HWND list, int item, RECT screen, Painter
                                  WS_POPUP | WS_BORDER, screen.left, screen.top, screen.right - screen.left,
                                  screen.bottom - screen.top, list, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!tip->hwnd_) return nullptr;
-    SetWindowLongPtrA(tip->hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(tip.get()));
-    SetWindowLongPtrA(tip->hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ClueTip::windowProc));
+    attachWindowObject(tip->hwnd_, tip.get(), &ClueTip::windowProc);
     ShowWindow(tip->hwnd_, SW_SHOWNA);
     UpdateWindow(tip->hwnd_);
     return tip;
 }
 
-ClueTip::~ClueTip() {
-    if (!hwnd_) return;
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
-    SetWindowLongPtrA(h, GWLP_USERDATA, 0);
-    DestroyWindow(h);
-}
+ClueTip::~ClueTip() { destroyWindowObject(hwnd_); }
 
 bool ClueTip::containsScreenPoint(POINT p) const {
     RECT r{};
