@@ -1,0 +1,178 @@
+#include "score_board_dialog.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "score.h"
+#include "score_board.h"
+#include "score_store.h"
+#include "timer_resources.h"
+#include "timer_tool.h"
+#include "timer_window.h"
+
+namespace ovtimer {
+namespace {
+
+const int SortButtons[4] = {0, IDC_SB_BY_LAST, IDC_SB_BY_SCORE, IDC_SB_BY_TIME};
+
+void addLine(HWND list, int at, const BoardEntry& entry) {
+    std::string line = formatBoardLine(entry);
+    LRESULT index = SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(line.c_str()));
+    if (index >= 0) SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(entry.stamp));
+}
+
+std::string listText(HWND list, int index) {
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length <= 0) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+}  // namespace
+
+void showScoreBoard(TimerTool& t) { ScoreBoardDialog(t).run(); }
+
+void ScoreBoardDialog::run() {
+    DialogBoxParamA(tool_.module, "SCOREBOARD", tool_.mainWindow(), dialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK ScoreBoardDialog::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<ScoreBoardDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<ScoreBoardDialog*>(lParam);
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        self->dialog_ = dialog;
+        self->initialise();
+        return TRUE;
+    }
+    if (message == WM_COMMAND && self && HIWORD(wParam) == BN_CLICKED) return self->onCommand(LOWORD(wParam));
+    return FALSE;
+}
+
+void ScoreBoardDialog::initialise() {
+    TimerTool& t = tool_;
+    if (t.window) t.window->hide();
+    SetDlgItemTextA(dialog_, IDC_SB_FOLDER, t.naming.folder.c_str());
+    SetDlgItemTextA(dialog_, IDC_SB_FILENAME, (t.naming.name + t.naming.extension).c_str());
+    if (t.addIncomplete || t.svc().IsGridFilled(t.host) || scoreEntryExists(t)) {
+        updateScoreEntry(t);
+        EnableWindow(GetDlgItem(dialog_, IDC_SB_ADD), FALSE);
+    }
+    fillFigures();
+    sortKey_ = normalizeSortKey(t.readSetting("sortkey", SortByLastWorked));
+    fillList();
+    CheckRadioButton(dialog_, IDC_SB_BY_LAST, IDC_SB_BY_TIME, SortButtons[sortKey_]);
+}
+
+void ScoreBoardDialog::fillFigures() {
+    TimerTool& t = tool_;
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d", clockMinutes(t.clock.elapsed), clockSeconds(t.clock.elapsed));
+    SetDlgItemTextA(dialog_, IDC_SB_TIME, text);
+    if (t.svc().HasUsableSolution(t.host)) {
+        t.currentScore = computeCurrentScore(t);
+        std::snprintf(text, sizeof text, "%04d", t.currentScore);
+    } else {
+        std::snprintf(text, sizeof text, "0000");
+    }
+    SetDlgItemTextA(dialog_, IDC_SB_SCORE, text);
+    int letters = t.svc().GetLetterCellCount(t.host);
+    int percent = letters > 0 ? completionPercent(t.svc().GetFilledCount(t.host), letters) : 0;
+    std::snprintf(text, sizeof text, "%d%%", percent);
+    SetDlgItemTextA(dialog_, IDC_SB_COMPLETION, text);
+}
+
+void ScoreBoardDialog::fillList() {
+    HWND list = GetDlgItem(dialog_, IDC_SB_LIST);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    ScoreStore store(tool_.naming.scorePath);
+    bool cut = false;
+    std::vector<BoardEntry> board = buildBoard(store.file(), sortKey_, cut);
+    if (cut)
+        MessageBoxA(dialog_, "Too many entries in the score board! Not all entries will be shown", "Orvane timer",
+                    MB_ICONWARNING | MB_OK);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (const BoardEntry& entry : board) addLine(list, -1, entry);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+BOOL ScoreBoardDialog::onCommand(int id) {
+    switch (id) {
+        case IDC_SB_ADD: addCommand(); return TRUE;
+        case IDC_SB_DELETE: deleteCommand(); return TRUE;
+        case IDC_SB_CLEAR: clearCommand(); return TRUE;
+        case IDC_SB_BY_LAST: setSortKey(SortByLastWorked); return TRUE;
+        case IDC_SB_BY_SCORE: setSortKey(SortByScore); return TRUE;
+        case IDC_SB_BY_TIME: setSortKey(SortByTime); return TRUE;
+        case IDC_SB_OPTIONS:
+            runOptionsDialog(tool_, dialog_);
+            SetFocus(dialog_);
+            return TRUE;
+        case IDC_HELP_BUTTON: openTimerHelp(tool_, tool_.mainWindow()); return TRUE;
+        case IDCANCEL: close(); return TRUE;
+        default: return FALSE;
+    }
+}
+
+void ScoreBoardDialog::addCommand() {
+    TimerTool& t = tool_;
+    updateScoreEntry(t);
+    if (sortKey_ == SortByLastWorked) {
+        BoardEntry entry;
+        entry.stamp = static_cast<uint32_t>(wallClockNow());
+        entry.spent = t.clock.elapsed;
+        entry.score = t.currentScore;
+        entry.completion = completionPercent(t.svc().GetFilledCount(t.host), t.svc().GetLetterCellCount(t.host));
+        entry.name = t.naming.name;
+        addLine(GetDlgItem(dialog_, IDC_SB_LIST), 0, entry);
+    } else {
+        fillList();
+    }
+    EnableWindow(GetDlgItem(dialog_, IDC_SB_ADD), FALSE);
+}
+
+void ScoreBoardDialog::deleteCommand() {
+    HWND list = GetDlgItem(dialog_, IDC_SB_LIST);
+    LRESULT count = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
+    if (count <= 0) return;
+    std::vector<int> selected(static_cast<size_t>(count));
+    count = SendMessageA(list, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(selected.data()));
+    if (count <= 0) return;
+    ScoreStore store(tool_.naming.scorePath);
+    for (LRESULT i = count; i-- > 0;) {
+        int index = selected[static_cast<size_t>(i)];
+        std::string name = nameFromBoardLine(listText(list, index));
+        SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        if (!name.empty()) store.file().remove(name);
+    }
+    store.save();
+}
+
+void ScoreBoardDialog::clearCommand() {
+    if (MessageBoxA(dialog_,
+                    "This will completely clear the score board for the current puzzle directory. Continue?",
+                    "Orvane Scoreboard", MB_ICONQUESTION | MB_YESNO) != IDYES)
+        return;
+    SendMessageA(GetDlgItem(dialog_, IDC_SB_LIST), LB_RESETCONTENT, 0, 0);
+    ScoreStore store(tool_.naming.scorePath);
+    store.file().clearSection();
+    store.save();
+}
+
+void ScoreBoardDialog::setSortKey(int key) {
+    if (key == sortKey_) return;
+    sortKey_ = key;
+    fillList();
+}
+
+void ScoreBoardDialog::close() {
+    EndDialog(dialog_, IDCANCEL);
+    tool_.writeSetting("sortkey", sortKey_);
+    if (tool_.window) tool_.window->showNoActivate();
+}
+
+}  // namespace ovtimer

@@ -1,0 +1,200 @@
+// The timer window's messages: painting, dragging, focus and its three buttons.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+
+#include "timer_resources.h"
+#include "timer_tool.h"
+#include "timer_window.h"
+
+namespace ovtimer {
+
+LRESULT CALLBACK TimerWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TimerWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT TimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCHITTEST: {
+            LRESULT hit = DefWindowProcA(hwnd_, message, wParam, lParam);
+            return hit == HTCLIENT ? HTCAPTION : hit;
+        }
+        case WM_NCLBUTTONDOWN:
+            if (!dragTimer_) dragTimer_ = SetTimer(hwnd_, DragFocusTimerId, 100, nullptr);
+            break;
+        case WM_NCLBUTTONDBLCLK:
+            return 0;  // a "caption" that is the whole window must not maximise it
+        case WM_ACTIVATE:
+            onActivate(wParam, lParam);
+            if (LOWORD(wParam) == WA_ACTIVE) return 0;
+            break;
+        case WM_MOVE:
+            onMove();
+            break;
+        case WM_TIMER:
+            onTimer(wParam);
+            return 0;
+        case WM_PAINT:
+            paint();
+            return 0;
+        case WM_DRAWITEM:
+            drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) onCommand(LOWORD(wParam));
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void TimerWindow::onActivate(WPARAM wParam, LPARAM lParam) {
+    WORD state = LOWORD(wParam);
+    if (state == WA_CLICKACTIVE) {
+        remembered_ = reinterpret_cast<HWND>(lParam);
+    } else if (state == WA_ACTIVE) {
+        HWND main = tool_.mainWindow();
+        if (main) SetFocus(main);
+    }
+}
+
+void TimerWindow::onMove() {
+    HWND main = tool_.mainWindow();
+    if (main) {
+        RECT mr;
+        GetWindowRect(main, &mr);
+        POINT origin = {0, 0};
+        ClientToScreen(hwnd_, &origin);
+        xOffset_ = static_cast<int16_t>(origin.x - mr.left);
+        yOffset_ = static_cast<int16_t>(origin.y - mr.top);
+    }
+    focusRemembered();
+}
+
+void TimerWindow::focusRemembered() {
+    HWND target = remembered_;
+    remembered_ = nullptr;
+    if (target && IsWindow(target)) SetFocus(target);
+}
+
+void TimerWindow::onTimer(UINT_PTR id) {
+    if (id == DragFocusTimerId) {
+        KillTimer(hwnd_, DragFocusTimerId);
+        dragTimer_ = 0;
+        focusRemembered();
+        return;
+    }
+    if (id == ScoreTimerId) {
+        KillTimer(hwnd_, ScoreTimerId);
+        tool_.scoreTimer = 0;
+        tool_.scoreShown = false;
+    }
+    InvalidateRect(hwnd_, &display_, FALSE);
+}
+
+void TimerWindow::paintGrip(HDC dc, const RECT& client) {
+    const int colours[3] = {COLOR_BTNHIGHLIGHT, COLOR_BTNFACE, COLOR_BTNSHADOW};
+    for (int y = client.top + 3; client.bottom - y > 4; y += 4) {
+        for (int i = 0; i < 3; ++i) {
+            RECT line = {4, y + i, 13, y + i + 1};
+            FillRect(dc, &line, GetSysColorBrush(colours[i]));
+        }
+    }
+}
+
+void TimerWindow::paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    paintGrip(dc, client);
+    FillRect(dc, &display_, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ClockState& clock = tool_.clock;
+    if (!clock.stopped) {
+        AdvanceResult advanced = advanceClock(clock, wallClockNow());
+        if (advanced.writeLtim) writeLtim(tool_);
+        if (advanced.reachedLimit) {
+            KillTimer(hwnd_, TickTimerId);
+            tool_.tickTimer = 0;
+            InvalidateRect(GetDlgItem(hwnd_, IDC_TIMER_SWITCH), nullptr, FALSE);
+        }
+    }
+    char text[16];
+    COLORREF colour;
+    if (tool_.scoreShown) {
+        colour = RGB(255, 255, 0);
+        std::snprintf(text, sizeof text, "%04d", tool_.currentScore);
+    } else {
+        colour = clock.stopped ? RGB(255, 0, 0) : RGB(0, 255, 0);
+        std::snprintf(text, sizeof text, "%02d:%02d", clockMinutes(clock.elapsed), clockSeconds(clock.elapsed));
+    }
+    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SetTextColor(dc, colour);
+    SetBkColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, OPAQUE);
+    ExtTextOutA(dc, display_.left + 5, display_.top + 1, ETO_CLIPPED, &display_, text,
+                static_cast<UINT>(lstrlenA(text)), nullptr);
+    SelectObject(dc, oldFont);
+    EndPaint(hwnd_, &ps);
+}
+
+void TimerWindow::drawButton(const DRAWITEMSTRUCT& item) {
+    if (!(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
+    HBITMAP face = nullptr;
+    if (item.CtlID == IDC_TIMER_SWITCH) {
+        bool counting = !tool_.clock.stopped;
+        if (item.itemState & ODS_SELECTED) counting = !counting;
+        face = counting ? switchOn_ : switchOff_;
+    } else {
+        face = item.CtlID == IDC_TIMER_SCORE ? calculator_ : board_;
+    }
+    if (!face) return;
+    BITMAP info = {};
+    GetObjectA(face, sizeof info, &info);
+    HDC memory = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(memory, face);
+    const RECT& r = item.rcItem;
+    StretchBlt(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, 0, 0, info.bmWidth,
+               info.bmHeight, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
+void TimerWindow::switchCommand() {
+    TimerTool& t = tool_;
+    if (t.timingOff) {
+        if (MessageBoxA(t.mainWindow(), "Timing was disabled for all puzzles. Enable timing?", "Orvane Timer",
+                        MB_ICONQUESTION | MB_YESNO) == IDYES) {
+            t.timingOff = false;
+            t.clock.stopped = false;
+            startTicking(t);
+            repaint();
+        }
+        return;
+    }
+    PlaySoundA("SWITCH", t.module, SND_RESOURCE | SND_SYNC | SND_NODEFAULT);
+    if (t.clock.stopped) {
+        t.clock.stopped = false;
+        startTicking(t);
+    } else {
+        stopTicking(t);
+    }
+    repaint();
+}
+
+void TimerWindow::onCommand(int id) {
+    switch (id) {
+        case IDC_TIMER_SWITCH: switchCommand(); break;
+        case IDC_TIMER_SCORE: showScoreCommand(tool_); break;
+        case IDC_TIMER_BOARD: showScoreBoard(tool_); break;
+        default: return;
+    }
+    HWND main = tool_.mainWindow();
+    if (main) SetFocus(main);
+}
+
+}  // namespace ovtimer
