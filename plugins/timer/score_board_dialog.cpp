@@ -15,6 +15,8 @@ namespace ovtimer {
 namespace {
 
 const int SortButtons[4] = {0, IDC_SB_BY_LAST, IDC_SB_BY_SCORE, IDC_SB_BY_TIME};
+// Every 32 dialog units in the list's own font, so the column headings above it line up.
+constexpr INT ListTabStop = 32;
 
 void addLine(HWND list, int at, const BoardEntry& entry) {
     std::string line = formatBoardLine(entry);
@@ -46,7 +48,7 @@ INT_PTR CALLBACK ScoreBoardDialog::dialogProc(HWND dialog, UINT message, WPARAM 
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         self->dialog_ = dialog;
         self->initialise();
-        return TRUE;
+        return FALSE;  // the focus is on the list
     }
     if (message == WM_COMMAND && self && HIWORD(wParam) == BN_CLICKED) return self->onCommand(LOWORD(wParam));
     return FALSE;
@@ -63,8 +65,13 @@ void ScoreBoardDialog::initialise() {
     }
     fillFigures();
     sortKey_ = normalizeSortKey(t.readSetting("sortkey", SortByLastWorked));
+    HWND list = GetDlgItem(dialog_, IDC_SB_LIST);
+    INT tabStop = ListTabStop;
+    SendMessageA(list, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
     fillList();
-    CheckRadioButton(dialog_, IDC_SB_BY_LAST, IDC_SB_BY_TIME, SortButtons[sortKey_]);
+    for (int key = SortByLastWorked; key <= SortByTime; ++key)
+        CheckDlgButton(dialog_, SortButtons[key], key == sortKey_ ? BST_CHECKED : BST_UNCHECKED);
+    SetFocus(list);
 }
 
 void ScoreBoardDialog::fillFigures() {
