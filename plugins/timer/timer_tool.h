@@ -17,6 +17,7 @@ class TimerWindow;
 constexpr UINT_PTR TickTimerId = 1;
 constexpr UINT_PTR ScoreTimerId = 2;
 constexpr UINT_PTR DragFocusTimerId = 3;
+constexpr UINT_PTR RaiseTimerId = 4;
 constexpr UINT ScoreShowMillis = 10000;
 
 extern const char* const SettingsSection;  // "PellTimer"

@@ -72,6 +72,7 @@ void TimerWindow::destroy(TimerTool& tool) {
         KillTimer(window->hwnd_, TickTimerId);
         KillTimer(window->hwnd_, ScoreTimerId);
         KillTimer(window->hwnd_, DragFocusTimerId);
+        KillTimer(window->hwnd_, RaiseTimerId);
         SetWindowLongPtrA(window->hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
         SetWindowLongPtrA(window->hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(window->hwnd_);
@@ -143,7 +144,13 @@ bool TimerWindow::createControls() {
     return tooltip_ != nullptr;
 }
 
-void TimerWindow::showNoActivate() { ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
+void TimerWindow::showNoActivate() {
+    bool wasVisible = IsWindowVisible(hwnd_) != FALSE;
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    // Lifted once more when the owner has settled: Wine's virtual desktop can leave an
+    // owned window shown during start-up beneath its owner.
+    if (!wasVisible) SetTimer(hwnd_, RaiseTimerId, 500, nullptr);
+}
 
 void TimerWindow::hide() { ShowWindow(hwnd_, SW_HIDE); }
 

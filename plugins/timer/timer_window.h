@@ -13,6 +13,7 @@ struct TimerTool;
 
 class TimerWindow {
 public:
+
     static bool registerClass(TimerTool& tool);
     // Creates the window for the open puzzle into tool.window (none without a main window).
     static void create(TimerTool& tool);

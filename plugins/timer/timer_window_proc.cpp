@@ -82,6 +82,17 @@ void TimerWindow::focusRemembered() {
 }
 
 void TimerWindow::onTimer(UINT_PTR id) {
+    if (id == RaiseTimerId) {
+        // Through the top of all windows and back: lifts the window above its owner
+        // wherever the platform left it (Wine's virtual desktop raises the owner late).
+        KillTimer(hwnd_, RaiseTimerId);
+        if (IsWindowVisible(hwnd_)) {
+            const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+            SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, flags);
+            SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+        }
+        return;
+    }
     if (id == DragFocusTimerId) {
         KillTimer(hwnd_, DragFocusTimerId);
         dragTimer_ = 0;

@@ -53,6 +53,8 @@ INT_PTR CALLBACK TipDialog::dialogProc(HWND dialog, UINT message, WPARAM wParam,
 }
 
 void TipDialog::initialise() {
+    // Never shown (the dialog has no title bar), but it names the window for tools that look for it.
+    SetWindowTextA(dialog_, "Tip of the Day");
     centreOverOwner();
     int32_t stored = DefaultNextTip;
     host_->services->ReadSetting(host_, SettingsSection, NextTipValue, &stored);
