@@ -98,7 +98,7 @@ void handle(TimerTool& t, int32_t code) {
         case MainWindowHidden: mainWindowHidden(t); break;
         case MainWindowShown: mainWindowShown(t); break;
         case BeforeSave: beforeSave(t); break;
-        case PuzzleSavedAs: t.naming = derivePuzzleNaming(t.svc().GetPuzzlePath(t.host)); break;
+        case PuzzleSavedAs: derivePuzzleNames(t); break;
         default: break;
     }
 }

@@ -78,7 +78,7 @@ void loadPuzzleTime(TimerTool& t) {
     t.tickTimer = 0;
     t.clock.elapsed = 0;
     t.clock.stopped = false;
-    t.naming = derivePuzzleNaming(t.svc().GetPuzzlePath(t.host));
+    derivePuzzleNames(t);
     t.addIncomplete = t.readSetting("addincomplete", 1) != 0;
     t.timingOff = t.readSetting("timeroff", 0) != 0;
     if (t.timingOff)
@@ -97,6 +97,15 @@ void loadPuzzleTime(TimerTool& t) {
         t.clock.autoPaused = true;
     }
     repaintTimer(t);
+}
+
+void derivePuzzleNames(TimerTool& t) {
+    const char* path = t.svc().GetPuzzlePath(t.host);
+    // A puzzle named on the command line may come with a relative path; its score
+    // file belongs in its own folder, not in the root of the drive.
+    char full[2 * MAX_PATH] = {};
+    DWORD length = path ? GetFullPathNameA(path, sizeof full, full, nullptr) : 0;
+    t.naming = derivePuzzleNaming(length > 0 && length < sizeof full ? full : path);
 }
 
 void repaintTimer(TimerTool& t) {

@@ -18,6 +18,7 @@ constexpr UINT_PTR TickTimerId = 1;
 constexpr UINT_PTR ScoreTimerId = 2;
 constexpr UINT_PTR DragFocusTimerId = 3;
 constexpr UINT_PTR RaiseTimerId = 4;
+constexpr UINT RaiseCheckMillis = 1000;
 constexpr UINT ScoreShowMillis = 10000;
 
 extern const char* const SettingsSection;  // "PellTimer"
@@ -49,6 +50,7 @@ void startTicking(TimerTool& t);
 void stopTicking(TimerTool& t);  // kill the tick timer, stopped, not auto-paused
 void writeLtim(TimerTool& t);
 void loadPuzzleTime(TimerTool& t);
+void derivePuzzleNames(TimerTool& t);
 void repaintTimer(TimerTool& t);
 
 // Scoring (score_actions.cpp)

@@ -145,14 +145,17 @@ bool TimerWindow::createControls() {
 }
 
 void TimerWindow::showNoActivate() {
-    bool wasVisible = IsWindowVisible(hwnd_) != FALSE;
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    // Lifted once more when the owner has settled: Wine's virtual desktop can leave an
-    // owned window shown during start-up beneath its owner.
-    if (!wasVisible) SetTimer(hwnd_, RaiseTimerId, 500, nullptr);
+    // Wine's virtual desktop can raise the main window over this one when the main
+    // window gets the activation back (after start-up or a dialog); a slow check
+    // lifts it again while the program is in front.
+    SetTimer(hwnd_, RaiseTimerId, RaiseCheckMillis, nullptr);
 }
 
-void TimerWindow::hide() { ShowWindow(hwnd_, SW_HIDE); }
+void TimerWindow::hide() {
+    KillTimer(hwnd_, RaiseTimerId);
+    ShowWindow(hwnd_, SW_HIDE);
+}
 
 void TimerWindow::repaint() {
     InvalidateRect(hwnd_, &display_, FALSE);

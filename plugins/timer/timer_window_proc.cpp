@@ -83,10 +83,10 @@ void TimerWindow::focusRemembered() {
 
 void TimerWindow::onTimer(UINT_PTR id) {
     if (id == RaiseTimerId) {
-        // Through the top of all windows and back: lifts the window above its owner
-        // wherever the platform left it (Wine's virtual desktop raises the owner late).
-        KillTimer(hwnd_, RaiseTimerId);
-        if (IsWindowVisible(hwnd_)) {
+        // Through the top of all windows and back: above its owner wherever the
+        // platform left it. Only while the program is in front, so it never comes
+        // up over another program's windows.
+        if (IsWindowVisible(hwnd_) && GetForegroundWindow() == tool_.mainWindow()) {
             const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
             SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, flags);
             SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
