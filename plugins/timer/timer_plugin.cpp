@@ -132,7 +132,10 @@ TOOLAPI_EXPORT int32_t TOOLAPI_CALL OVP_Plugin_HandleEvent(int32_t code) {
     return 0;
 }
 
-TOOLAPI_EXPORT void TOOLAPI_CALL OVP_Plugin_Finish(void) {}
+TOOLAPI_EXPORT void TOOLAPI_CALL OVP_Plugin_Finish(void) {
+    // Normally gone with the puzzle; a window left behind must not outlive its procedure's library.
+    TimerWindow::destroy(timerTool());
+}
 
 TOOLAPI_EXPORT int32_t TOOLAPI_CALL OVP_Plugin_Setup(void) {
     TimerTool& t = timerTool();
