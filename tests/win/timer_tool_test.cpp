@@ -1,0 +1,228 @@
+// The real OVtimer.dll behind a fake host: the time it keeps in "LTIM" through
+// opening, minimising, the 99:59 limit and saving, and the score entry it writes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "plugins/host/tool_api.h"
+
+namespace {
+
+// A 2x2 puzzle whose answers and entries the tests set; settings and sections in maps.
+struct FakeHost {
+    ToolHost tool;
+    HWND main = nullptr;
+    std::map<std::string, int32_t> settings;
+    std::map<std::string, std::string> sections;
+    std::string path;
+    const char* solution = "ABCD";
+    std::string entries = "----";
+    int32_t modified = 0;
+};
+FakeHost host;
+
+FakeHost& self(ToolHost* h) { return *reinterpret_cast<FakeHost*>(h); }
+int cell(int32_t c, int32_t r) { return c >= 0 && c < 2 && r >= 0 && r < 2 ? r * 2 + c : -1; }
+int32_t filled() {
+    int n = 0;
+    for (char e : host.entries) n += e != '-';
+    return n;
+}
+
+const ToolHostServices services = {
+    [](ToolHost*, const ToolInfo* info) -> int32_t { return info->version <= 2; },
+    [](ToolHost*, int32_t) {},
+    [](ToolHost* h) -> void* { return self(h).main; },
+    [](ToolHost*) -> void* { return GetModuleHandleA(nullptr); },
+    [](ToolHost* h, const char* s, const char* n, int32_t* v) {
+        auto it = self(h).settings.find(std::string(s) + "/" + n);
+        if (it != self(h).settings.end()) *v = it->second;
+    },
+    [](ToolHost* h, const char* s, const char* n, int32_t v) { self(h).settings[std::string(s) + "/" + n] = v; },
+    [](ToolHost* h, const char* n, void* buffer, int32_t capacity) -> int32_t {
+        auto it = self(h).sections.find(n);
+        if (it == self(h).sections.end() || int32_t(it->second.size()) > capacity) return 0;
+        memcpy(buffer, it->second.data(), it->second.size());
+        return int32_t(it->second.size());
+    },
+    [](ToolHost* h, const char* n, const void* data, int32_t length) {
+        self(h).sections[n] = std::string(static_cast<const char*>(data), size_t(length));
+        self(h).modified = 1;
+    },
+    [](ToolHost* h, const char* n) { self(h).sections.erase(n); },
+    [](ToolHost*) -> int32_t { return 1; },
+    [](ToolHost*) -> int32_t { return 0; },
+    [](ToolHost*, int32_t c, int32_t r) -> int32_t { return cell(c, r) >= 0; },
+    [](ToolHost*, int32_t, int32_t) -> int32_t { return 0; },
+    [](ToolHost*, int32_t, int32_t) -> int32_t { return 0; },
+    [](ToolHost* h) -> int32_t { return self(h).modified; },
+    [](ToolHost*) -> int32_t { return filled() == 4; },
+    [](ToolHost*) -> int32_t { return 1; },
+    [](ToolHost*) -> int32_t { return 2; },
+    [](ToolHost*) -> int32_t { return 2; },
+    [](ToolHost*, int32_t c, int32_t r) -> char { return cell(c, r) >= 0 ? host.entries[cell(c, r)] : 0; },
+    [](ToolHost*, int32_t c, int32_t r) -> char { return cell(c, r) >= 0 ? host.solution[cell(c, r)] : 0; },
+    [](ToolHost* h) -> const char* { return self(h).path.c_str(); },
+    [](ToolHost*) -> int32_t { return filled(); },
+    [](ToolHost*) -> int32_t { return 4; },
+    [](ToolHost*, int32_t) {},
+    [](ToolHost*) {},
+};
+
+void pump(DWORD millis) {
+    DWORD end = GetTickCount() + millis;
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(10);
+    } while (GetTickCount() < end);
+}
+
+std::string binDir() {
+    const char* env = std::getenv("GW_BIN_DIR");
+    return env && *env ? env : GW_BIN_DIR;
+}
+
+class TimerToolTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        host.tool.services = &services;
+        host.main = CreateWindowExA(0, "STATIC", "Timer test main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                    600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        library = LoadLibraryA((binDir() + "\\Plugins\\Tools\\OVtimer.dll").c_str());
+        if (!library) return;
+        auto init = reinterpret_cast<ToolInitProc>(reinterpret_cast<void*>(GetProcAddress(library, TOOLAPI_INIT_NAME)));
+        handle = reinterpret_cast<ToolHandleEventProc>(
+            reinterpret_cast<void*>(GetProcAddress(library, TOOLAPI_HANDLE_EVENT_NAME)));
+        if (init) init(&host.tool);
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "gw_timer_test";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        host.path = folder + "\\Tiny puzzle.puz";
+    }
+    static void TearDownTestSuite() {
+        if (library) FreeLibrary(library);
+        DestroyWindow(host.main);
+    }
+    void SetUp() override {
+        ASSERT_NE(library, nullptr) << "OVtimer.dll not built";
+        ASSERT_NE(handle, nullptr);
+        host.settings.clear();
+        host.sections.clear();
+        host.entries = "----";
+        host.modified = 0;
+        DeleteFileA((folder + "\\score.dat").c_str());
+        ShowWindow(host.main, SW_SHOWNORMAL);
+    }
+    void open(const char* ltim) {
+        if (ltim) host.sections["LTIM"] = ltim;
+        handle(PuzzleLoading);
+        handle(PuzzleOpened);
+        pump(50);
+    }
+    void close() {
+        handle(PuzzleClosing);
+        handle(PuzzleClosed);
+    }
+    // The time and flag the timer stores at a save.
+    std::string saved() {
+        handle(BeforeSave);
+        return host.sections["LTIM"];
+    }
+    static HWND timerWindow() { return FindWindowA("TimerWindowClass", "Timer"); }
+
+    static HMODULE library;
+    static ToolHandleEventProc handle;
+    static std::string folder;
+};
+HMODULE TimerToolTest::library = nullptr;
+ToolHandleEventProc TimerToolTest::handle = nullptr;
+std::string TimerToolTest::folder;
+
+TEST_F(TimerToolTest, OpeningKeepsTheSavedTimeAndStopsItWhereTheRulesSay) {
+    open("754,1");
+    HWND timer = timerWindow();
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(IsWindowVisible(timer));
+    RECT r;
+    GetWindowRect(timer, &r);
+    EXPECT_EQ(r.right - r.left, 170);
+    EXPECT_GE(r.bottom - r.top, 22);
+    pump(1200);
+    EXPECT_EQ(saved(), "754,1") << "a stopped clock stays at 12:34";
+    close();
+    EXPECT_EQ(timerWindow(), nullptr) << "the window goes with the puzzle";
+
+    host.settings["PellTimer/startoff"] = 1;
+    open("754,0");
+    EXPECT_EQ(saved(), "754,1") << "always open with the timer off";
+    close();
+
+    host.settings.clear();
+    host.modified = 1;  // an imported puzzle
+    open("754,0");
+    EXPECT_EQ(saved(), "754,1");
+    close();
+
+    host.modified = 0;
+    open("12:34 or so");  // unreadable: a new clock that counts
+    EXPECT_EQ(saved().substr(0, 2), "0,");
+    EXPECT_EQ(saved().back(), '0');
+    close();
+}
+
+TEST_F(TimerToolTest, MinimisingPausesOnlyARunningClock) {
+    open("10,0");
+    ShowWindow(host.main, SW_MINIMIZE);
+    handle(MainWindowHidden);
+    EXPECT_FALSE(IsWindowVisible(timerWindow()));
+    std::string paused = saved();
+    EXPECT_EQ(paused.back(), '1');
+    ShowWindow(host.main, SW_RESTORE);
+    handle(MainWindowShown);
+    EXPECT_TRUE(IsWindowVisible(timerWindow()));
+    EXPECT_EQ(saved().back(), '0') << "counting again after the restore";
+    close();
+
+    open("10,1");  // stopped by the user
+    handle(MainWindowHidden);
+    handle(MainWindowShown);
+    EXPECT_EQ(saved(), "10,1");
+    close();
+}
+
+TEST_F(TimerToolTest, StopsAt9959) {
+    open("5998,0");
+    pump(2300);  // the tick repaints; the time comes from the wall clock
+    EXPECT_EQ(saved(), "5999,1");
+    close();
+}
+
+TEST_F(TimerToolTest, SaveWritesTheScoreEntryWithTimingOnAndOff) {
+    host.entries = "ABCX";  // three correct of four
+    open("100,1");
+    handle(BeforeSave);
+    close();
+    char value[128] = {};
+    std::string file = folder + "\\score.dat";
+    GetPrivateProfileStringA("SCORE", "TINY PUZZLE", "", value, sizeof value, file.c_str());
+    // base 30: the time half is used up by 100 seconds, the accuracy half stays.
+    EXPECT_NE(strstr(value, ":100:30:75"), nullptr) << value;
+
+    host.settings["PellTimer/timeroff"] = 1;
+    host.entries = "ABCD";
+    open("100,1");
+    EXPECT_EQ(saved(), "0,1") << "with timing off the saved time is not used";
+    close();
+    GetPrivateProfileStringA("SCORE", "Tiny puzzle", "", value, sizeof value, file.c_str());
+    EXPECT_NE(strstr(value, ":0:80:100"), nullptr) << value;
+    EXPECT_EQ(host.settings["PellTimer/timeroff"], 1) << "written back when the puzzle closes";
+}
+
+}  // namespace
