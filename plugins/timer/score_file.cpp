@@ -42,6 +42,11 @@ bool entryName(const std::string& line, std::string& name) {
 
 }  // namespace
 
+bool ScoreFile::storableName(const std::string& name) {
+    if (name.empty() || name[0] == '[' || name[0] == ';' || trim(name) != name) return false;
+    return name.find_first_of(std::string("=\r\n\0", 4)) == std::string::npos;
+}
+
 void ScoreFile::load(const std::string& text) {
     lines_.clear();
     size_t start = 0;
@@ -123,6 +128,7 @@ std::string ScoreFile::valueAt(size_t line) const {
 }
 
 void ScoreFile::setValue(const std::string& name, const std::string& value) {
+    if (!storableName(name)) return;  // it would read back as another name, and pile up at every save
     std::string line = name + "=" + value;
     size_t header, end;
     if (!sectionRange(header, end)) {

@@ -27,7 +27,10 @@ public:
     std::vector<Entry> entries(size_t capacity, bool& cut) const;
     // The value of the first entry of that name, at most ScoreValueLimit characters; "" when none.
     std::string value(const std::string& name) const;
+    // Does nothing for a name this format cannot hold (an "=", a line break, a
+    // leading "[" or ";", blanks at either end).
     void setValue(const std::string& name, const std::string& value);
+    static bool storableName(const std::string& name);
     void remove(const std::string& name);
     void clearSection();
 

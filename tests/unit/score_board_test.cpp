@@ -34,6 +34,9 @@ TEST(ScoreFile, UpdatesEntriesByNameAndKeepsEverythingElse) {
     EXPECT_EQ(f.value("monday"), "");
     f.setValue("New", "1:1:1:1");  // a file without the section gets one
     EXPECT_EQ(f.value("new"), "1:1:1:1");
+    std::string before = f.text();
+    for (const char* odd : {"a=b", "[x", " padded", ""}) f.setValue(odd, "2:2:2:2");
+    EXPECT_EQ(f.text(), before) << "names the file cannot hold are not written";
 }
 
 TEST(ScoreFile, ListingStopsAtTheBufferAndSaysSo) {
