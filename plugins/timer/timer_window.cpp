@@ -13,12 +13,12 @@ constexpr int WindowWidth = 170;
 constexpr int ButtonWidth = 26;
 constexpr int ButtonHeight = 15;
 
-struct ButtonSpec {
+struct ButtonLayout {
     int id;
     int x;
     const char* tip;
 };
-const ButtonSpec Buttons[] = {{IDC_TIMER_SWITCH, 18, "On/Off"},
+const ButtonLayout Buttons[] = {{IDC_TIMER_SWITCH, 18, "On/Off"},
                               {IDC_TIMER_SCORE, 105, "Show score"},
                               {IDC_TIMER_BOARD, 135, "Show scoreboard"}};
 
@@ -123,9 +123,9 @@ bool TimerWindow::createControls() {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, tool_.module, nullptr);
     int y = (height_ - ButtonHeight) / 2;
-    for (const ButtonSpec& spec : Buttons) {
-        HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, spec.x, y, ButtonWidth,
-                                      ButtonHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+    for (const ButtonLayout& layout : Buttons) {
+        HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, layout.x, y, ButtonWidth,
+                                      ButtonHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                       tool_.module, nullptr);
         if (!button || !tooltip_) continue;
         TTTOOLINFOA info = {};
@@ -134,7 +134,7 @@ bool TimerWindow::createControls() {
         info.hwnd = hwnd_;
         info.uId = reinterpret_cast<UINT_PTR>(button);
         info.hinst = tool_.module;
-        info.lpszText = const_cast<char*>(spec.tip);
+        info.lpszText = const_cast<char*>(layout.tip);
         SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
     }
     switchOn_ = LoadBitmapA(tool_.module, "SWITCHON1");
