@@ -186,6 +186,17 @@ void Application::showMainWindow() {
     UpdateWindow(hwnd);
 }
 
+namespace {
+// A name relative to the current folder is made whole at once: the Open dialog may
+// change that folder later, and saves, the backup and the plug-ins need the file's
+// own place.
+std::string fullPathOf(const std::string& name) {
+    char full[MAX_PATH] = {};
+    DWORD n = GetFullPathNameA(name.c_str(), MAX_PATH, full, nullptr);
+    return n > 0 && n < MAX_PATH ? std::string(full, n) : name;
+}
+}  // namespace
+
 void Application::processCommandLine() {
     if (mainWindow_ && mainWindow_->statusBar()) {
         mainWindow_->statusBar()->setDefaultText(StatusBar::HelpPart, stringText(IDS_READY));
@@ -195,7 +206,7 @@ void Application::processCommandLine() {
     if (args_.size() == 2) {
         // A longer name is handed on whole: the document refuses it with its own
         // message instead of opening whatever file the cut-short name would reach.
-        file = args_[1];
+        file = fullPathOf(args_[1]);
     } else if (args_.size() > 2) {
         ui().warningById(IDS_BAD_ARGUMENTS);
     }

@@ -193,6 +193,7 @@ TEST_F(ShellDocuments, DeleteRemovesAPuzzleOpenedByARelativeName) {
     {
         Shell shell("daily.puz");
         ASSERT_TRUE(shell.doc().isOpen);
+        EXPECT_EQ(shell.doc().path, path);  // kept whole, whatever the current folder becomes
         DialogDriver driver;
         driver.press(IDYES);
         shell.frame().dispatchCommand(CMD_DELETE_PUZZLE, 0);
