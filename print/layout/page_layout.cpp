@@ -279,11 +279,15 @@ void moveBy(Box& b, int dx, int dy) {
 // page area on the printable page.
 void finish(Attempt& a) {
     PagePlan& plan = a.plan;
+    // Room left of the grid is kept only for clues that are there to fill it.
+    if (plan.columns.empty()) a.moveRight = 0;
     if (plan.gridShown) {
         moveBy(plan.grid, a.moveRight, a.moveDown);
         for (size_t i = a.gridTextsFrom; i < a.gridTextsTo; ++i) {
-            plan.texts[i].x += a.moveRight;
-            plan.texts[i].y += a.moveDown;
+            PlacedText& t = plan.texts[i];
+            // A copyright wider than a narrow grid moved right stays on the page.
+            t.x = std::max(0, std::min(t.x + a.moveRight, a.W - a.m.textWidth(t.font, t.text)));
+            t.y += a.moveDown;
         }
     }
     const int dx = a.d.dpiX / 2, dy = a.d.dpiY / 2;
