@@ -281,6 +281,13 @@ void finish(Attempt& a) {
     PagePlan& plan = a.plan;
     // Room left of the grid is kept only for clues that are there to fill it.
     if (plan.columns.empty()) a.moveRight = 0;
+    // Beside columns that stayed empty are dropped: the grid closes up to the last one used.
+    if (a.moveRight > 0) {
+        int used = 0;
+        for (const ClueColumn& c : plan.columns)
+            if (c.area.right <= a.moveRight) used = std::max(used, c.area.right + std::max(1, a.d.dpiX / 8));
+        if (used > 0) a.moveRight = std::min(a.moveRight, used);
+    }
     if (plan.gridShown) {
         moveBy(plan.grid, a.moveRight, a.moveDown);
         for (size_t i = a.gridTextsFrom; i < a.gridTextsTo; ++i) {
