@@ -148,7 +148,10 @@ bool PrintJob::run(uint32_t items, bool quick) {
     g_aborted = false;
     g_abortDialog = CreateDialogParamA(resources_, GW_DIALOG_PRINT_ABORT, owner_, abortDialogProc,
                                        reinterpret_cast<LPARAM>(text));
-    if (owner_) EnableWindow(owner_, FALSE);
+    // Under another modal dialog (the diagramless options) the frame is already disabled
+    // and must stay so afterwards.
+    const bool ownerWasEnabled = owner_ && IsWindowEnabled(owner_);
+    if (ownerWasEnabled) EnableWindow(owner_, FALSE);
     SetAbortProc(dc, abortProc);
 
     DOCINFOA info{};
@@ -164,7 +167,7 @@ bool PrintJob::run(uint32_t items, bool quick) {
     }
     doc_.printChoice = int(items);
     DeleteDC(dc);
-    if (owner_) EnableWindow(owner_, TRUE);
+    if (ownerWasEnabled) EnableWindow(owner_, TRUE);
     if (g_abortDialog) DestroyWindow(g_abortDialog);
     g_abortDialog = nullptr;
     return printed;
