@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Printing through a real print system: CUPS with a queue that writes PDFs, which Wine
 # offers as its printer. Quick print of everyday15.puz (the puzzle) and of rebus.puz (the
-# solution), then a two-page print chosen in the item and print dialogs. Each PDF is
+# solution), then two copies of a two-page print chosen in the item and print dialogs. Each PDF is
 # checked by its words and their positions and turned into PNGs (in $GW_OUT) to look at.
 set -uo pipefail
 
@@ -152,15 +152,19 @@ import -window root items-dialog.png
 xdotool key Tab space Return  # past the presets to "Print using two pages", then OK
 [ -n "$(wait_window '^Print$')" ] || fail "the print dialog did not open"
 sleep 1
+xdotool key alt+c && sleep 0.3 && xdotool key ctrl+a BackSpace && xdotool type 2  # two copies
+sleep 0.5
 import -window root print-dialog.png
 xdotool key Return
 pdf=$(wait_pdf marker3) || fail "no PDF after Print with two pages"
 cp "$pdf" two-pages.pdf
 close_program 'Gridwell'
 to_png two-pages.pdf two-pages
-[ "$(pages two-pages.pdf)" = 2 ] || fail "two pages: got $(pages two-pages.pdf) page(s)"
-squeezed two-pages.pdf 1 | grep -q 'ACROSS' && fail "page 1 of two carries the clues"
-expect_square two-pages.pdf 1 1 10 65
-expect_all_clues two-pages.pdf 2 everyday15.txt
-[ -z "$(word_at two-pages.pdf 65 2)" ] || fail "page 2 of two carries the grid"
-echo "two pages: grid on page 1, every clue on page 2"
+[ "$(pages two-pages.pdf)" = 4 ] || fail "two copies of two pages: got $(pages two-pages.pdf) page(s)"
+for first in 1 3; do
+  squeezed two-pages.pdf $first | grep -q 'ACROSS' && fail "page $first carries the clues"
+  expect_square two-pages.pdf $first 1 10 65
+  expect_all_clues two-pages.pdf $((first + 1)) everyday15.txt
+  [ -z "$(word_at two-pages.pdf 65 $((first + 1)))" ] || fail "page $((first + 1)) carries the grid"
+done
+echo "two copies of two pages: the grid on pages 1 and 3, every clue on pages 2 and 4"
