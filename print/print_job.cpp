@@ -116,7 +116,12 @@ HDC PrintJob::choosePrinter(bool quick, int& copies) {
     pd.hwndOwner = owner_;
     pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | (quick ? PD_RETURNDEFAULT : 0);
     pd.nCopies = 1;
-    const BOOL ok = g_printDialog ? g_printDialog(&pd) : platformPrintDialog(&pd);
+    BOOL ok = g_printDialog ? g_printDialog(&pd) : platformPrintDialog(&pd);
+    if (!ok && quick) {
+        // No default printer: the print dialog says so, or lets the user pick one.
+        pd.Flags &= ~DWORD(PD_RETURNDEFAULT);
+        ok = g_printDialog ? g_printDialog(&pd) : platformPrintDialog(&pd);
+    }
     if (pd.hDevMode) GlobalFree(pd.hDevMode);
     if (pd.hDevNames) GlobalFree(pd.hDevNames);
     copies = pd.nCopies < 1 ? 1 : pd.nCopies;

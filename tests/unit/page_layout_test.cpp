@@ -238,20 +238,5 @@ TEST(PrintTexts, ClueSheetLinesAndRebusFootnotesInPaintingOrder) {
     EXPECT_EQ(rebusFootnotes(*grid, ItemLetters, true), "");
 }
 
-TEST(PrintItems, PresetsUnavailableItemsAndTwoPages) {
-    EXPECT_EQ(presetFor(255), Preset::AsFilled);
-    EXPECT_EQ(presetFor(2303), Preset::AsFilled);
-    EXPECT_EQ(presetFor(2175), Preset::Fresh);
-    EXPECT_EQ(presetFor(293), Preset::SolutionGrid);
-    EXPECT_EQ(presetFor(293 | ItemTwoPages), Preset::Customize);
-    EXPECT_EQ(presetFor(0x3F), Preset::Customize);
-    PuzzleFacts scrambled{true, false, true, false};
-    EXPECT_EQ(unavailableItems(scrambled), uint32_t(ItemAuthor | ItemSolution));
-    // Solution grid on a scrambled puzzle: the empty grid with title and copyright.
-    EXPECT_EQ(pageItems(PresetSolution, unavailableItems(scrambled), 0), uint32_t(ItemTitle | ItemCopyright | ItemGrid));
-    EXPECT_EQ(pageItems(PresetAsFilled | ItemTwoPages, 0, 0), uint32_t(0x8E7));
-    EXPECT_EQ(pageItems(PresetAsFilled | ItemTwoPages, 0, 1), uint32_t(ItemClues));
-}
-
 }  // namespace
 }  // namespace gw::print

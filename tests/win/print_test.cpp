@@ -111,6 +111,7 @@ class PrintedPage : public GridViewFixture {};
 
 TEST_F(PrintedPage, GridLinesNumbersLettersFillsAndCluesLandWhereThePlanSays) {
     openGrid({"CAT.", "A.DO", "TOGA"}, {"CA--", "-.D-", "T---"});
+    setUserRebus(grid().cell(3, 2), "HEART");  // too long for a printed cell: a footnote
     doc->title = "Tiny Test";
     doc->copyright = "(c) Gridwell";
     MemoryCanvas page(816, 1056);  // a letter page at 96 dots per inch
@@ -143,6 +144,11 @@ TEST_F(PrintedPage, GridLinesNumbersLettersFillsAndCluesLandWhereThePlanSays) {
     EXPECT_TRUE(drawn(0, 0, "1"));
     EXPECT_TRUE(drawn(0, 0, "C"));
     EXPECT_FALSE(drawn(0, 1, "A"));
+    EXPECT_TRUE(drawn(3, 2, "(1)"));
+    auto note = std::find_if(plan.texts.begin(), plan.texts.end(), [](const PlacedText& t) { return t.text == "(1) HEART"; });
+    ASSERT_NE(note, plan.texts.end());
+    EXPECT_EQ(note->x, g.left);
+    EXPECT_GT(note->y, g.bottom);
     EXPECT_GT(page.count(RGB(0, 0, 0), g.left + 1, g.top + 1, g.left + cw / 2, g.top + ch / 3), 0);
     // A clue's text is inked inside its column, left of the grid.
     auto clue = std::find_if(plan.texts.begin(), plan.texts.end(), [](const PlacedText& t) { return t.text == "clue 0"; });
