@@ -1,7 +1,6 @@
 #include "print/layout/page_layout.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "print/layout/print_items.h"
 #include "print/layout/text_wrap.h"

@@ -107,7 +107,27 @@ TEST_F(ItemsDialog, CustomBoxesFollowTheGridAndTheClues) {
 
 // ------------------------------------------------------------------ a rendered page
 
-class PrintedPage : public GridViewFixture {};
+// Not the grid view fixture: that one registers stand-in view classes once per process,
+// which the shell tests that run in between would unregister.
+class PrintedPage : public CoreFixture {
+protected:
+    std::unique_ptr<PuzzleDocument> doc;
+    std::unique_ptr<ClueSet> clues;
+
+    void openGrid(const std::vector<std::string>& rows, const std::vector<std::string>& fills) {
+        doc = std::make_unique<PuzzleDocument>();
+        core().document = doc.get();
+        doc->grid = buildGrid(rows, fills);
+        clues = buildClues(*doc->grid);
+        doc->isOpen = true;
+    }
+    PuzzleGrid& grid() { return *doc->grid; }
+    void TearDown() override {
+        clues.reset();
+        doc.reset();
+        CoreFixture::TearDown();
+    }
+};
 
 TEST_F(PrintedPage, GridLinesNumbersLettersFillsAndCluesLandWhereThePlanSays) {
     openGrid({"CAT.", "A.DO", "TOGA"}, {"CA--", "-.D-", "T---"});
