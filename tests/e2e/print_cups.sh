@@ -111,7 +111,9 @@ start_cups
 touch marker1
 start_program everyday15.puz
 post 40062
-pdf=$(wait_pdf marker1) || fail "no PDF after quick print of everyday15.puz; queue: $(lpstat -o "$QUEUE")"
+pdf=$(wait_pdf marker1) || fail "no PDF after quick print of everyday15.puz; queue: $(lpstat -o "$QUEUE");" \
+  "Wine's printers (none when it cannot load libcups.so.2):" \
+  "$("$WINE" reg query 'HKLM\System\CurrentControlSet\Control\Print\Printers' 2>&1 | tr -d '\r' | grep -v '^$')"
 cp "$pdf" everyday15.pdf
 close_program 'Gridwell'
 to_png everyday15.pdf everyday15
