@@ -79,7 +79,8 @@ void runDiagramlessLoop(PuzzleDocument& doc) {
                 doc.save(40005);
                 break;
             case diag::PrintPuzzle:
-                // Printing is not part of the program yet; the dialog comes back.
+                // The dialog comes back after printing (or cancelling it).
+                if (doc.printPuzzle) doc.printPuzzle(doc);
                 break;
             case diag::ClosePuzzle:
                 doc.close();

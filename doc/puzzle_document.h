@@ -54,6 +54,9 @@ public:
     // Run by buildFromImage for a diagramless puzzle, before "puzzle shown" is sent;
     // the shell sets it to its options-dialog loop. Unset: the puzzle just opens.
     std::function<void(PuzzleDocument&)> diagramlessLoop;
+    // What the diagramless dialog's Print Puzzle button runs; the shell sets it to its
+    // Print command. Unset: the button does nothing.
+    std::function<void(PuzzleDocument&)> printPuzzle;
 
     // A path must fit the document's path field; longer ones are refused with a warning.
     static bool pathFits(const std::string& path);

@@ -15,6 +15,9 @@ PACKAGES=(
   fonts-liberation fonts-wine
   # fuzzing with libFuzzer
   clang libclang-rt-14-dev
+  # printing end to end: the CUPS scheduler, a queue that writes PDFs (Wine prints to CUPS
+  # through libcups2, which cups pulls in) and the PDF tools that turn pages into text and PNGs
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

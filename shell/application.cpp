@@ -212,6 +212,9 @@ void Application::processCommandLine() {
     }
     document_ = std::make_unique<PuzzleDocument>();
     document_->diagramlessLoop = runDiagramlessLoop;
+    document_->printPuzzle = [this](PuzzleDocument&) {
+        if (mainWindow_) mainWindow_->dispatchCommand(CMD_PRINT, 0);
+    };
     core().document = document_.get();
     if (!file.empty())
         openByPath(*document_, file);

@@ -1,6 +1,7 @@
 // Command dispatch and the menu-state rules of the main window.
 #include "doc/document_commands.h"
 #include "doc/puzzle_document.h"
+#include "print/print_command.h"
 #include "ports/core_context.h"
 #include "resources/resource_ids.h"
 #include "shell/application.h"
@@ -91,8 +92,12 @@ void MainWindow::gridCommand(int command, PuzzleGrid& grid) {
         case CMD_REVEAL_INCORRECT: grid.RevealIncorrect(); break;
         case CMD_REVEAL_ALL: grid.CheckAll(true); break;
         case CMD_SWITCH_DIRECTION: grid.SwitchDirection(); break;
-        // Print, notepad and options belong to windows that are not part of the
-        // program yet.
+        case CMD_PRINT:
+        case CMD_PRINT_PUZZLE:
+        case CMD_PRINT_SOLUTION:
+            if (PuzzleDocument* doc = core().document) print::runPrintCommand(*this, app_.resources(), *doc, command);
+            break;
+        // Notepad and options belong to windows that are not part of the program yet.
         default: break;
     }
 }

@@ -198,9 +198,12 @@ TEST_F(DocumentCommandsTest, AnOverlongNameIsRefusedOnceWithoutTryingTheImport) 
 
 TEST_F(DocumentCommandsTest, DiagramlessLoopRepeatsUntilConverted) {
     doc->diagramlessLoop = runDiagramlessLoop;
+    int printed = 0;
+    doc->printPuzzle = [&printed](PuzzleDocument& d) { printed += d.isDiagramless ? 1 : 100; };
     scripted.diagramlessButtons = {diag::PrintPuzzle, diag::PrintPuzzle, diag::Convert};
     ASSERT_TRUE(openByPath(*doc, puzzle("dl.puz", 4)));
     EXPECT_EQ(scripted.count("diagramlessDialog"), 3);
+    EXPECT_EQ(printed, 2);  // printed as a diagramless, and the dialog came back each time
     EXPECT_TRUE(doc->isOpen);
     EXPECT_FALSE(doc->isDiagramless);
     EXPECT_TRUE(doc->isDirty);

@@ -40,3 +40,9 @@ foreach(dep gridwell OVtimer OVtipofday)
     add_dependencies(win_tests ${dep})
   endif()
 endforeach()
+
+# A helper of the end-to-end scripts: posts a command id to the running program's window.
+enable_language(C)
+add_executable(post_command ${CMAKE_SOURCE_DIR}/tests/e2e/tools/post_command.c)
+set_target_properties(post_command PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/tools)
+add_dependencies(win_tests post_command)
