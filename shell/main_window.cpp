@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
 #include <commdlg.h>
+
+#include <algorithm>
 #include <shellapi.h>
 
 #include "doc/document_commands.h"
@@ -19,6 +21,9 @@
 #include "shell/layout_manager.h"
 #include "views/grid_view.h"
 #include "views/status_bar.h"
+#include "views/title_pane.h"
+#include "views/notepad.h"
+#include "views/toolbar.h"
 
 namespace gw {
 namespace {
@@ -226,7 +231,10 @@ void MainWindow::createBars() {
         StatusBar* bar = statusBar_.get();
         GridView::statusPaneSink() = [bar](int pane, const std::string& text) { bar->setText(pane, text); };
     }
-    // The toolbar window is not part of the program yet; the frame runs without it.
+    if (Toolbar* bar = Toolbar::create(hwnd_, app_.resources(), app_.programFolder(), IDS_TOOLBAR_DESC)) {
+        bar->helpTopic = [this](const char* topic) { showHelpTopic(topic); };
+        toolbar_.reset(bar);
+    }
     setToolbarStates(IDS_TOOLBAR_STATES_CLOSED);
     container_ = CreateWindowExA(0, ContainerWindowClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                                  0, 0, 0, 0, hwnd_, nullptr, app_.instance(), nullptr);
@@ -262,7 +270,11 @@ void MainWindow::relayout() {
     if (toolbar_) toolbar_->resize(w, h);
     const int areaHeight = h - s - t > 0 ? h - s - t : 0;
     if (container_) MoveWindow(container_, 0, t, w, areaHeight, TRUE);
-    const int titleHeight = 0;  // no title pane yet
+    int titleHeight = 0;
+    if (titlePane_) {
+        titlePane_->place(w);
+        titleHeight = std::min(titlePane_->height(), areaHeight);
+    }
     if (layout_) layout_->place(0, titleHeight, w, areaHeight - titleHeight > 0 ? areaHeight - titleHeight : 0);
     sendToolEvent(MainWindowResized);
 }
@@ -288,6 +300,7 @@ void MainWindow::createPuzzleViews() {
         if (doc->isRebus && doc->showRebusIndicator) statusBar_->indicatorOn(IDI_REBUS_INDICATOR);
         if (doc->usesSymbols && doc->showSymbolIndicator) statusBar_->indicatorOn(IDI_SYMBOL_INDICATOR);
     }
+    createSecondaryWindows();
     if (container_ && doc->grid && !layout_)
         layout_ = LayoutManager::create(container_, 0, hwnd_, app_.resources(), *fonts_, doc->grid.get());
     relayout();
@@ -298,6 +311,7 @@ void MainWindow::destroyPuzzleViews() {
     app_.setEditHandler(nullptr);
     app_.setUndoHandler(nullptr);
     layout_.reset();
+    destroySecondaryWindows();
     if (statusBar_) {
         statusBar_->indicatorOff(IDI_REBUS_INDICATOR);
         statusBar_->indicatorOff(IDI_SYMBOL_INDICATOR);
