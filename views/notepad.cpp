@@ -29,6 +29,13 @@ std::unique_ptr<Notepad> Notepad::create(HWND owner, HINSTANCE resources, const 
                                      reinterpret_cast<LPARAM>(self.get()));
     if (!dialog) return nullptr;
     self->initialise(notes);
+    // Over the middle of the main window, where the eye is.
+    RECT o{}, d{};
+    if (owner && GetWindowRect(owner, &o) && GetWindowRect(dialog, &d)) {
+        const int x = o.left + ((o.right - o.left) - (d.right - d.left)) / 2;
+        const int y = o.top + ((o.bottom - o.top) - (d.bottom - d.top)) / 2;
+        SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ShowWindow(dialog, SW_SHOW);
     return self;
 }
@@ -58,6 +65,7 @@ void Notepad::initialise(const std::string& notes) {
     }
     SetWindowSubclass(edit, &Notepad::fieldProc, FieldSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(notes.size()), static_cast<LPARAM>(notes.size()));
     modified_ = false;
 }
 

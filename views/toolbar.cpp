@@ -21,6 +21,25 @@ BYTE stateBits(const toolbar::Slot& s) {
     return state;
 }
 
+// The pictures are drawn on a light grey that stands for the bar's face: a 24-bit
+// picture has no colour table for the loader to map, so its pixels are changed here.
+void blendIntoFace(HBITMAP picture) {
+    DIBSECTION dib{};
+    if (GetObjectA(picture, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 24 || !dib.dsBm.bmBits) return;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    auto* bits = static_cast<BYTE*>(dib.dsBm.bmBits);
+    for (int y = 0; y < dib.dsBm.bmHeight; ++y) {
+        BYTE* row = bits + size_t(y) * size_t(dib.dsBm.bmWidthBytes);
+        for (int x = 0; x < dib.dsBm.bmWidth; ++x) {
+            BYTE* p = row + 3 * x;  // blue, green, red
+            if (RGB(p[2], p[1], p[0]) != PictureBackground) continue;
+            p[0] = GetBValue(face);
+            p[1] = GetGValue(face);
+            p[2] = GetRValue(face);
+        }
+    }
+}
+
 }  // namespace
 
 Toolbar::Toolbar(HWND hwnd, HWND parent, HINSTANCE resources) : hwnd_(hwnd), parent_(parent), resources_(resources) {}
@@ -40,7 +59,9 @@ Toolbar* Toolbar::create(HWND parent, HINSTANCE resources, const std::string& pr
     SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(hwnd, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     const std::string logoPath = programFolder + "\\Images\\tlogo.bmp";
-    self->logo_ = static_cast<HBITMAP>(LoadImageA(nullptr, logoPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_LOADMAP3DCOLORS));
+    self->logo_ = static_cast<HBITMAP>(
+        LoadImageA(nullptr, logoPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (self->logo_) blendIntoFace(self->logo_);
     self->loadPictures();
     self->loadDescription(descriptionId);
     std::string stored = self->order_;
