@@ -133,6 +133,8 @@ void Toolbar::dropDown(const NMTOOLBARA& info) {
     HMENU owner = nullptr;
     HMENU menu = dropDownMenu(parent_, resources_, info.iItem, owner);
     if (menu) {
+        // The button's tooltip would otherwise sit over the menu.
+        if (HWND tips = reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0))) SendMessageA(tips, TTM_POP, 0, 0);
         RECT r{};
         SendMessageA(hwnd_, TB_GETRECT, info.iItem, reinterpret_cast<LPARAM>(&r));
         MapWindowPoints(hwnd_, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
