@@ -47,7 +47,13 @@ inline std::string hintExcerpt(const std::string& notes, size_t limit = 60) {
     return text;
 }
 
-inline std::string hintTooltip(const std::string& notes) { return "Click to see \"" + hintExcerpt(notes) + " ...\""; }
+// Fills the tooltip's format (its one "%s") with the excerpt.
+inline std::string hintTooltip(const std::string& format, const std::string& notes) {
+    std::string text = format;
+    const size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, hintExcerpt(notes));
+    return text;
+}
 
 }  // namespace titlepane
 

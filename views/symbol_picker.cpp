@@ -2,13 +2,13 @@
 
 #include <windowsx.h>
 
+#include "resources/string_table.h"
 #include "shell/application.h"
 #include "views/secondary_math.h"
 
 namespace gw {
 namespace {
 
-constexpr char PickerTitle[] = "Symbols";
 constexpr char SymbolRole[] = "GridSymFont";
 
 int fontCharacterHeight(HWND hwnd, HFONT font) {
@@ -49,7 +49,7 @@ bool SymbolPicker::build(HFONT symbolFont, POINT at) {
     const int height = picker::HeightInCells * cell_;
     const int x = picker::keepOnDesktop(at.x, width, GetSystemMetrics(SM_CXSCREEN));
     const int y = picker::keepOnDesktop(at.y, height, GetSystemMetrics(SM_CYSCREEN));
-    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, PaneWindowClass, PickerTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL,
+    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, PaneWindowClass, stringText(IDS_SYMBOLS_TITLE), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL,
                             x, y, width, height, owner_, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return false;
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"
+#include "resources/string_table.h"
 #include "shell/application.h"
 #include "shell/window_object.h"
 
@@ -139,7 +140,7 @@ void TitlePane::setHint(const std::string& notes) {
                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                        GetModuleHandleA(nullptr), nullptr);
         }
-        tipText_ = titlepane::hintTooltip(notes);
+        tipText_ = titlepane::hintTooltip(stringText(IDS_NOTEPAD_HINT_TIP), notes);
         if (tooltip_ && hint_) {
             TOOLINFOA ti{};
             ti.cbSize = sizeof(ti);

@@ -115,8 +115,10 @@ TEST(TitlePaneLayout, ItemsShareTheWidthAndTheLastTakesTheRest) {
 }
 
 TEST(TitlePaneHint, TooltipQuotesTheNotesUpToAColonOrLineBreak) {
-    EXPECT_EQ(titlepane::hintTooltip("Theme: rivers"), "Click to see \"Theme ...\"");
-    EXPECT_EQ(titlepane::hintTooltip("First line\r\nsecond"), "Click to see \"First line ...\"");
+    const std::string format = stringText(IDS_NOTEPAD_HINT_TIP);
+    EXPECT_EQ(titlepane::hintTooltip(format, "Theme: rivers"), "Click to see \"Theme ...\"");
+    EXPECT_EQ(titlepane::hintTooltip(format, "First line\r\nsecond"), "Click to see \"First line ...\"");
+    EXPECT_EQ(titlepane::hintTooltip(format, "100% sure"), "Click to see \"100% sure ...\"");
     EXPECT_EQ(titlepane::hintExcerpt(std::string(200, 'x')).size(), 60u);
 }
 
@@ -126,8 +128,8 @@ TEST(SymbolPickerMath, ClicksMapToCharactersTenPerRow) {
     EXPECT_EQ(picker::characterAt(9 * s + 29, 0, s), 42);
     EXPECT_EQ(picker::characterAt(10 * s, 0, s), 0);  // right of the tenth column
     EXPECT_EQ(picker::characterAt(s, 2 * s + 5, s), 33 + 20 + 1);
-    EXPECT_EQ(picker::characterAt(4 * s, 22 * s, s), 255);
-    EXPECT_EQ(picker::characterAt(5 * s, 22 * s, s), 0);  // past 255: no wrap into control codes
+    EXPECT_EQ(picker::characterAt(2 * s, 22 * s, s), 255);
+    EXPECT_EQ(picker::characterAt(3 * s, 22 * s, s), 0);  // past 255: no wrap into control codes
     EXPECT_EQ(picker::characterAt(0, 23 * s, s), 0);
     EXPECT_EQ(picker::characterAt(-1, 0, s), 0);
     EXPECT_EQ(picker::clampScroll(-5, s), 0);
