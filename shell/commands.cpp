@@ -8,6 +8,7 @@
 #include "shell/main_window.h"
 #include "solve/edit_target.h"
 #include "views/grid_view.h"
+#include "views/notepad.h"
 
 namespace gw {
 
@@ -98,6 +99,8 @@ void MainWindow::gridCommand(int command, PuzzleGrid& grid) {
 }
 
 bool MainWindow::closePuzzle() {
+    // Notes still being typed count as a change the close question must know of.
+    if (notepad_) notepad_->handBack();
     PuzzleDocument* doc = core().document;
     return !doc || closeCurrentPuzzle(*doc);
 }

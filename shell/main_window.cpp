@@ -213,7 +213,7 @@ void MainWindow::onDropFiles(HDROP drop) {
     UINT length = syslib::dragQueryFile(drop, 0, nullptr, 0);
     bool haveName = length > 0 && syslib::dragQueryFile(drop, 0, path, sizeof(path)) > 0;
     PuzzleDocument* doc = core().document;
-    if (haveName && doc && closeCurrentPuzzle(*doc)) {
+    if (haveName && doc && closePuzzle()) {
         // A name too long for the program is refused rather than opened cut short.
         if (length >= DroppedPathLimit || !fileIsReadable(path))
             warningById(IDS_FILE_UNREADABLE);

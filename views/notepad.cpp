@@ -99,11 +99,14 @@ void Notepad::onActivate(bool active) {
         if (editable_) SetFocus(field());
         return;
     }
-    if (modified_) {
-        modified_ = false;
-        if (hooks_.notesChanged) hooks_.notesChanged(windowText(field()));
-    }
+    handBack();
     if (hooks_.activeDialog) hooks_.activeDialog(nullptr);
+}
+
+void Notepad::handBack() {
+    if (!modified_) return;
+    modified_ = false;
+    if (hooks_.notesChanged) hooks_.notesChanged(windowText(field()));
 }
 
 bool Notepad::onCommand(int id, int code) {

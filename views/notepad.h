@@ -30,6 +30,8 @@ public:
     HWND hwnd() const { return hwnd_; }
     HWND field() const;
     bool modified() const { return modified_; }
+    // Hands a changed text back now (as deactivation does): the puzzle is about to close.
+    void handBack();
     bool editable() const { return editable_; }
 
 private:

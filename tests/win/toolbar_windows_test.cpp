@@ -126,6 +126,26 @@ TEST_F(ToolbarWindows, NotepadChangesReachThePuzzleOnDeactivationAndTheSavedFile
     EXPECT_EQ(pane->hintButton(), nullptr);
 }
 
+TEST_F(ToolbarWindows, ClosingWhileTheNotepadIsActiveStillAsksAndSavesTheNotes) {
+    writePuzzle(path);
+    Shell shell("\"" + path + "\"");
+    shell.frame().dispatchCommand(CMD_NOTEPAD, 0);
+    Notepad* pad = shell.frame().notepad();
+    ASSERT_NE(pad, nullptr);
+    typeInto(pad->field(), "Unfinished thought");
+    DialogDriver driver;
+    driver.press(IDYES);
+    shell.frame().dispatchCommand(CMD_CLOSE, 0);
+    ASSERT_EQ(driver.seen.size(), 1u);
+    EXPECT_EQ(driver.seen[0].text, "Current puzzle not saved. Save before closing?");
+    EXPECT_FALSE(shell.doc().isOpen);
+    EXPECT_EQ(shell.frame().notepad(), nullptr);
+    EXPECT_EQ(shell.app->activeModeless(), nullptr);
+    PuzzleFileImage image;
+    ASSERT_TRUE(readPuzzleFile(path, image));
+    EXPECT_EQ(image.notes, "Unfinished thought");
+}
+
 TEST_F(ToolbarWindows, PickerClicksEnterSymbolsByRowAndColumn) {
     writePuzzle(path);
     Shell shell("\"" + path + "\"");
