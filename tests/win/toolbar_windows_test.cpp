@@ -79,6 +79,30 @@ TEST_F(ToolbarWindows, EditingTurnsSaveAsIntoSaveAndSavingTurnsItBack) {
     EXPECT_EQ(image.fill[0], 'Q');
 }
 
+TEST_F(ToolbarWindows, ButtonsFollowLockingPencilAndThePrintFlag) {
+    PuzzleTraits traits;
+    traits.stateBits = 1;  // may not be printed
+    writePuzzle(path, traits);
+    Shell shell("\"" + path + "\"");
+    ASSERT_TRUE(shell.doc().isOpen);
+    EXPECT_FALSE(enabled(shell, CMD_PRINT_PUZZLE));
+    EXPECT_TRUE(enabled(shell, CMD_CHECK_WORD));
+    {
+        DialogDriver driver;
+        driver.press(IDOK);
+        shell.frame().dispatchCommand(CMD_LOCK_SOLUTION, 0);
+    }
+    EXPECT_TRUE(enabled(shell, CMD_UNLOCK_SOLUTION));
+    EXPECT_FALSE(enabled(shell, CMD_CHECK_WORD));
+    EXPECT_FALSE(enabled(shell, CMD_REVEAL_WORD));
+    HWND tb = bar(shell).hwnd();
+    shell.frame().dispatchCommand(CMD_USE_PENCIL, 0);
+    EXPECT_TRUE(SendMessageA(tb, TB_ISBUTTONCHECKED, CMD_USE_PENCIL, 0));
+    EXPECT_TRUE(shell.checked(CMD_USE_PENCIL));
+    shell.frame().dispatchCommand(CMD_USE_PENCIL, 0);
+    EXPECT_FALSE(SendMessageA(tb, TB_ISBUTTONCHECKED, CMD_USE_PENCIL, 0));
+}
+
 TEST_F(ToolbarWindows, NotepadChangesReachThePuzzleOnDeactivationAndTheSavedFile) {
     PuzzleTraits traits;
     traits.notes = "Theme: rivers";
