@@ -40,11 +40,6 @@ public:
     // The commands now on the bar, 0 for a separator.
     std::vector<int> buttonCommands() const;
     HWND hwnd() const { return hwnd_; }
-    const std::vector<toolbar::Slot>& slots() const { return slots_; }
-    const std::string& order() const { return order_; }
-    bool hasLogo() const { return logo_ != nullptr; }
-    // Where the logo was last drawn (left edge, -1 for not drawn).
-    int logoDrawnAt() const { return logoDrawnAt_; }
     // Opens help topics for the customisation dialog; set by the frame.
     std::function<void(const char* topic)> helpTopic;
 
@@ -77,7 +72,6 @@ private:
     std::vector<TBBUTTON> customiseCopy_;
     bool customising_ = false;
     bool applied_ = false;  // an order is only saved from a bar that was filled
-    int logoDrawnAt_ = -1;
     std::string tipText_;
     std::wstring tipTextWide_;
 };

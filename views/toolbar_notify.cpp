@@ -177,7 +177,6 @@ bool Toolbar::customDraw(NMCUSTOMDRAW& draw, long long& result) {
 }
 
 void Toolbar::drawLogo(HDC dc) {
-    logoDrawnAt_ = -1;
     if (!logo_) return;
     RECT client{};
     GetClientRect(hwnd_, &client);
@@ -197,7 +196,6 @@ void Toolbar::drawLogo(HDC dc) {
     BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
-    logoDrawnAt_ = x;
 }
 
 }  // namespace gw
