@@ -77,6 +77,7 @@ LRESULT CALLBACK TitlePane::windowProc(HWND hwnd, UINT message, WPARAM wParam, L
         case WM_COMMAND:
             // The hint button: the frame opens the notepad.
             if (LOWORD(wParam) == CMD_NOTEPAD) {
+                if (self->tooltip_) SendMessageA(self->tooltip_, TTM_POP, 0, 0);  // the notepad opens over it
                 HWND frame = GetAncestor(hwnd, GA_ROOT);
                 PostMessageA(frame, WM_COMMAND, MAKEWPARAM(CMD_NOTEPAD, 0), 0);
                 return 0;
