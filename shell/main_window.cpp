@@ -1,9 +1,9 @@
 #include "shell/main_window.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <algorithm>
-#include <shellapi.h>
 
 #include "doc/document_commands.h"
 #include "doc/puzzle_document.h"
