@@ -28,6 +28,11 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/shell/main.cpp)
     ${CMAKE_SOURCE_DIR}/resources/art/*.cur ${CMAKE_SOURCE_DIR}/resources/*.manifest)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/gridwell.rc PROPERTIES OBJECT_DEPENDS "${GW_RESOURCE_FILES}")
   set_target_properties(gridwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  # The toolbar's logo is read from "Images\tlogo.bmp" beside the exe.
+  add_custom_command(TARGET gridwell POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/bin/Images
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/art/tlogo.bmp
+            ${CMAKE_BINARY_DIR}/bin/Images/tlogo.bmp)
 endif()
 
 # ---- plug-ins: plain C contract, link nothing of gridwell's ----

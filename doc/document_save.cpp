@@ -36,7 +36,7 @@ bool PuzzleDocument::save(int command) {
         PuzzleFileImage* image = buildImageForSave();
         if (!image || !writePuzzleFile(path, *image)) return false;
         isDirty = false;
-        ui().enableSave(false);
+        ui().setSaveState(false);
         return true;
     }
     // A clean puzzle, one without a file, and Save As all go through the save dialog.
@@ -57,7 +57,7 @@ bool PuzzleDocument::saveAs(const std::string& newPath) {
     path = newPath;
     ui().setTitle(std::string(stringText(IDS_PROGRAM_NAME)) + " - " + path);
     isDirty = false;
-    ui().enableSave(false);
+    ui().setSaveState(false);
     sendToolEvent(PuzzleSavedAs);
     return true;
 }

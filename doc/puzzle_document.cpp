@@ -144,7 +144,7 @@ bool PuzzleDocument::buildFromImage(std::unique_ptr<PuzzleFileImage> image, cons
     applyLockState();
     path = filePath;
     isOpen = true;
-    ui().enableSave(false);
+    ui().setSaveState(false);
 
     if (isDiagramless && diagramlessLoop) diagramlessLoop(*this);
     if (isOpen) sendToolEvent(PuzzleOpened);
@@ -272,7 +272,7 @@ void PuzzleDocument::deleteSectionForTool(const char* tag) {
 
 void PuzzleDocument::setDirty() {
     isDirty = true;
-    ui().enableSave(true);
+    ui().setSaveState(true);
 }
 
 void PuzzleDocument::setUnlockKey(int newKey) {

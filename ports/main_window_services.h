@@ -46,8 +46,9 @@ public:
     // Enable/grey a command on the menu and toolbar.
     virtual void enableCommand(int command, bool enabled) = 0;
     virtual void checkCommand(int command, bool checked) = 0;
-    // Save enabled: menu item 40005 live and the toolbar shows Save; disabled: greyed and Save As shown.
-    virtual void enableSave(bool enabled) = 0;
+    // Modified: menu item 40005 live and the toolbar's save slot shows Save; not
+    // modified: Save greyed and the slot shows Save As, enabled.
+    virtual void setSaveState(bool modified) = 0;
     // Toolbar button states from a string-table description (17 closed, 18 open).
     virtual void setToolbarStates(int stringId) = 0;
     // The puzzle views: built (and the grid and clue set handed to them) once a puzzle

@@ -29,7 +29,7 @@ public:
     void setWaitCursor(bool) override {}
     void enableCommand(int, bool) override {}
     void checkCommand(int, bool) override {}
-    void enableSave(bool) override {}
+    void setSaveState(bool) override {}
     void setToolbarStates(int) override {}
     void createPuzzleViews() override {}
     void destroyPuzzleViews() override {}

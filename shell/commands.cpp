@@ -9,6 +9,7 @@
 #include "shell/main_window.h"
 #include "solve/edit_target.h"
 #include "views/grid_view.h"
+#include "views/notepad.h"
 
 namespace gw {
 
@@ -97,12 +98,15 @@ void MainWindow::gridCommand(int command, PuzzleGrid& grid) {
         case CMD_PRINT_SOLUTION:
             if (PuzzleDocument* doc = core().document) print::runPrintCommand(*this, app_.resources(), *doc, command);
             break;
-        // Notepad and options belong to windows that are not part of the program yet.
+        case CMD_NOTEPAD: showNotepad(); break;
+        // The options belong to the preferences, which are not part of the program yet.
         default: break;
     }
 }
 
 bool MainWindow::closePuzzle() {
+    // Notes still being typed count as a change the close question must know of.
+    if (notepad_) notepad_->handBack();
     PuzzleDocument* doc = core().document;
     return !doc || closeCurrentPuzzle(*doc);
 }
@@ -113,6 +117,8 @@ void MainWindow::exitCommand() {
 }
 
 // ---------------------------------------------------------------- menu state
+// The document and the engine change command state only through enableCommand,
+// checkCommand and setSaveState, which keep the menu and the toolbar together.
 
 void MainWindow::enableItem(int position, int command) {
     if (HMENU sub = GetSubMenu(GetMenu(hwnd_), position)) EnableMenuItem(sub, command, MF_BYCOMMAND | MF_ENABLED);
@@ -120,14 +126,6 @@ void MainWindow::enableItem(int position, int command) {
 
 void MainWindow::disableItem(int position, int command) {
     if (HMENU sub = GetSubMenu(GetMenu(hwnd_), position)) EnableMenuItem(sub, command, MF_BYCOMMAND | MF_GRAYED);
-}
-
-void MainWindow::checkItem(int position, int command) {
-    if (HMENU sub = GetSubMenu(GetMenu(hwnd_), position)) CheckMenuItem(sub, command, MF_BYCOMMAND | MF_CHECKED);
-}
-
-void MainWindow::uncheckItem(int position, int command) {
-    if (HMENU sub = GetSubMenu(GetMenu(hwnd_), position)) CheckMenuItem(sub, command, MF_BYCOMMAND | MF_UNCHECKED);
 }
 
 void MainWindow::setPopupEnabled(int topPosition, int subPosition, bool enabled) {
@@ -143,7 +141,11 @@ void MainWindow::enableCommand(int command, bool enabled) {
     } else if (HMENU bar = GetMenu(hwnd_)) {
         EnableMenuItem(bar, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
-    if (toolbar_) enabled ? toolbar_->enable(command) : toolbar_->disable(command);
+    if (!toolbar_) return;
+    enabled ? toolbar_->enable(command) : toolbar_->disable(command);
+    // The toolbar's Print button prints the puzzle at once; a puzzle that may not be
+    // printed greys it with the menu's Print.
+    if (command == CMD_PRINT) enabled ? toolbar_->enable(CMD_PRINT_PUZZLE) : toolbar_->disable(CMD_PRINT_PUZZLE);
 }
 
 void MainWindow::checkCommand(int command, bool checked) {
@@ -151,48 +153,19 @@ void MainWindow::checkCommand(int command, bool checked) {
     if (toolbar_) checked ? toolbar_->check(command) : toolbar_->uncheck(command);
 }
 
-void MainWindow::enableSave(bool enabled) { setSaveState(enabled); }
-
 void MainWindow::setSaveState(bool modified) {
     if (modified) {
         enableItem(MENUPOS_FILE, CMD_SAVE);
-        if (toolbar_) toolbar_->exchange(CMD_SAVE_AS, CMD_SAVE);
+        if (toolbar_) {
+            toolbar_->exchange(CMD_SAVE_AS, CMD_SAVE);
+            toolbar_->enable(CMD_SAVE);
+        }
     } else {
         disableItem(MENUPOS_FILE, CMD_SAVE);
         if (toolbar_) {
             toolbar_->exchange(CMD_SAVE, CMD_SAVE_AS);
             toolbar_->enable(CMD_SAVE_AS);
         }
-    }
-}
-
-void MainWindow::setPrintState(bool allowed) { enableCommand(CMD_PRINT, allowed); }
-
-void MainWindow::setCheckRevealState(bool allowed) {
-    setPopupEnabled(MENUPOS_SOLUTION, MENUPOS_CHECK, allowed);
-    setPopupEnabled(MENUPOS_SOLUTION, MENUPOS_REVEAL, allowed);
-    if (toolbar_) {
-        allowed ? toolbar_->enable(CMD_CHECK_WORD) : toolbar_->disable(CMD_CHECK_WORD);
-        allowed ? toolbar_->enable(CMD_REVEAL_WORD) : toolbar_->disable(CMD_REVEAL_WORD);
-    }
-}
-
-void MainWindow::setLockState(bool locked, bool hasSolution) {
-    if (!hasSolution) {
-        disableItem(MENUPOS_SOLUTION, CMD_LOCK_SOLUTION);
-        disableItem(MENUPOS_SOLUTION, CMD_UNLOCK_SOLUTION);
-        if (toolbar_) toolbar_->disable(CMD_UNLOCK_SOLUTION);
-        setCheckRevealState(false);
-    } else if (locked) {
-        enableItem(MENUPOS_SOLUTION, CMD_UNLOCK_SOLUTION);
-        disableItem(MENUPOS_SOLUTION, CMD_LOCK_SOLUTION);
-        if (toolbar_) toolbar_->enable(CMD_UNLOCK_SOLUTION);
-        setCheckRevealState(false);
-    } else {
-        enableItem(MENUPOS_SOLUTION, CMD_LOCK_SOLUTION);
-        disableItem(MENUPOS_SOLUTION, CMD_UNLOCK_SOLUTION);
-        if (toolbar_) toolbar_->disable(CMD_UNLOCK_SOLUTION);
-        setCheckRevealState(true);
     }
 }
 

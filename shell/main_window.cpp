@@ -3,6 +3,8 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "doc/document_commands.h"
 #include "doc/puzzle_document.h"
 #include "plugins/host/tool_api.h"
@@ -19,6 +21,9 @@
 #include "shell/layout_manager.h"
 #include "views/grid_view.h"
 #include "views/status_bar.h"
+#include "views/title_pane.h"
+#include "views/notepad.h"
+#include "views/toolbar.h"
 
 namespace gw {
 namespace {
@@ -208,7 +213,7 @@ void MainWindow::onDropFiles(HDROP drop) {
     UINT length = syslib::dragQueryFile(drop, 0, nullptr, 0);
     bool haveName = length > 0 && syslib::dragQueryFile(drop, 0, path, sizeof(path)) > 0;
     PuzzleDocument* doc = core().document;
-    if (haveName && doc && closeCurrentPuzzle(*doc)) {
+    if (haveName && doc && closePuzzle()) {
         // A name too long for the program is refused rather than opened cut short.
         if (length >= DroppedPathLimit || !fileIsReadable(path))
             warningById(IDS_FILE_UNREADABLE);
@@ -226,7 +231,10 @@ void MainWindow::createBars() {
         StatusBar* bar = statusBar_.get();
         GridView::statusPaneSink() = [bar](int pane, const std::string& text) { bar->setText(pane, text); };
     }
-    // The toolbar window is not part of the program yet; the frame runs without it.
+    if (Toolbar* bar = Toolbar::create(hwnd_, app_.resources(), app_.programFolder(), IDS_TOOLBAR_DESC)) {
+        bar->helpTopic = [this](const char* topic) { showHelpTopic(topic); };
+        toolbar_.reset(bar);
+    }
     setToolbarStates(IDS_TOOLBAR_STATES_CLOSED);
     container_ = CreateWindowExA(0, ContainerWindowClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                                  0, 0, 0, 0, hwnd_, nullptr, app_.instance(), nullptr);
@@ -262,7 +270,11 @@ void MainWindow::relayout() {
     if (toolbar_) toolbar_->resize(w, h);
     const int areaHeight = h - s - t > 0 ? h - s - t : 0;
     if (container_) MoveWindow(container_, 0, t, w, areaHeight, TRUE);
-    const int titleHeight = 0;  // no title pane yet
+    int titleHeight = 0;
+    if (titlePane_) {
+        titlePane_->place(w);
+        titleHeight = std::min(titlePane_->height(), areaHeight);
+    }
     if (layout_) layout_->place(0, titleHeight, w, areaHeight - titleHeight > 0 ? areaHeight - titleHeight : 0);
     sendToolEvent(MainWindowResized);
 }
@@ -288,6 +300,7 @@ void MainWindow::createPuzzleViews() {
         if (doc->isRebus && doc->showRebusIndicator) statusBar_->indicatorOn(IDI_REBUS_INDICATOR);
         if (doc->usesSymbols && doc->showSymbolIndicator) statusBar_->indicatorOn(IDI_SYMBOL_INDICATOR);
     }
+    createSecondaryWindows();
     if (container_ && doc->grid && !layout_)
         layout_ = LayoutManager::create(container_, 0, hwnd_, app_.resources(), *fonts_, doc->grid.get());
     relayout();
@@ -298,6 +311,7 @@ void MainWindow::destroyPuzzleViews() {
     app_.setEditHandler(nullptr);
     app_.setUndoHandler(nullptr);
     layout_.reset();
+    destroySecondaryWindows();
     if (statusBar_) {
         statusBar_->indicatorOff(IDI_REBUS_INDICATOR);
         statusBar_->indicatorOff(IDI_SYMBOL_INDICATOR);

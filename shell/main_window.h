@@ -20,6 +20,8 @@ class HelpViewer;
 class PuzzleGrid;
 class LayoutManager;
 class StatusBar;
+class TitlePane;
+class Notepad;
 class FontsAndColours;
 
 constexpr size_t FolderLimit = 270;  // open and save folders, with the terminator
@@ -62,7 +64,7 @@ public:
     void setWaitCursor(bool on) override;
     void enableCommand(int command, bool enabled) override;
     void checkCommand(int command, bool checked) override;
-    void enableSave(bool enabled) override;
+    void setSaveState(bool modified) override;
     void setToolbarStates(int stringId) override;
     void createPuzzleViews() override;
     void destroyPuzzleViews() override;
@@ -86,17 +88,17 @@ public:
     bool changeLayoutType(int type);
     bool changePromptPosition(int position);
     FontsAndColours* fontsAndColours() const { return fonts_.get(); }
+    TitlePane* titlePane() const { return titlePane_.get(); }
+    Notepad* notepad() const { return notepad_.get(); }
+    // The Notepad command: the dialog is made on first use and shown again later.
+    void showNotepad();
 
     // --- commands and menu state ---
     void dispatchCommand(int command, LPARAM lParam);
     void enableItem(int menuPosition, int command);
     void disableItem(int menuPosition, int command);
-    void checkItem(int menuPosition, int command);
-    void uncheckItem(int menuPosition, int command);
-    void setSaveState(bool modified);
-    void setPrintState(bool allowed);
-    void setCheckRevealState(bool allowed);
-    void setLockState(bool locked, bool hasSolution);
+    // Sets save state (modified) and shows or hides the title pane's notepad hint.
+    void setNotepadHint(bool hasText);
     // Closes the puzzle as Close does; false when it stayed open (cancelled or a failed save).
     bool closePuzzle();
     // Close, then quit unless cancelled.
@@ -129,6 +131,9 @@ private:
     bool documentCommand(int command);
     // The commands that act on the open puzzle's grid and its view.
     void gridCommand(int command, PuzzleGrid& grid);
+    // Title pane and symbol picker come with the puzzle views; they and the notepad go with them.
+    void createSecondaryWindows();
+    void destroySecondaryWindows();
 
     Application& app_;
     HWND hwnd_ = nullptr;
@@ -143,6 +148,8 @@ private:
 
     std::unique_ptr<FontsAndColours> fonts_;
     std::unique_ptr<LayoutManager> layout_;
+    std::unique_ptr<TitlePane> titlePane_;
+    std::unique_ptr<Notepad> notepad_;
     std::string currentMenu_;
     HCURSOR savedCursor_ = nullptr;
 };

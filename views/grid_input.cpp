@@ -148,7 +148,9 @@ void GridView::onLeftDown(int x, int y) {
 void GridView::onLeftUp(int x, int y) {
     if (!leftHeld_) return;
     leftHeld_ = false;
-    if (!box_ && !picker_ && GetCapture() == canvas_) ReleaseCapture();
+    // A picker closed by the user is only hidden: it no longer holds the capture.
+    const bool pickerShown = picker_ && IsWindowVisible(picker_);
+    if (!box_ && !pickerShown && GetCapture() == canvas_) ReleaseCapture();
     grid_->DirectionFromDrag(cellAt(x), cellAt(y));
 }
 

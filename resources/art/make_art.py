@@ -585,9 +585,48 @@ def hand_cursor():
     return c
 
 
+# A 5 by 7 dot font for the letters of the logo.
+LOGO_LETTERS = {
+    "G": ("01110", "10001", "10000", "10111", "10001", "10001", "01111"),
+    "R": ("11110", "10001", "10001", "11110", "10100", "10010", "10001"),
+    "I": ("01110", "00100", "00100", "00100", "00100", "00100", "01110"),
+    "D": ("11100", "10010", "10001", "10001", "10001", "10010", "11100"),
+    "W": ("10001", "10001", "10001", "10101", "10101", "11011", "10001"),
+    "E": ("11111", "10000", "10000", "11110", "10000", "10000", "11111"),
+    "L": ("10000", "10000", "10000", "10000", "10000", "10000", "11111"),
+}
+
+
+def toolbar_logo():
+    """The picture in the toolbar's free space: a small solved corner of a grid and
+    the program's name. The grey background becomes the bar's face when loaded."""
+    c = Canvas(136, 32, LIGHT)
+    # Blocks, the current word (pale) and the cursor square (yellow).
+    pattern = ("...#", ".#..", "wwcw", "#...")
+    cell = 7
+    x0, y0 = 2, 2
+    for r, row in enumerate(pattern):
+        for k, ch in enumerate(row):
+            x, y = x0 + k * cell, y0 + r * cell
+            fill = {"#": BLACK, "w": (170, 210, 255), "c": YELLOW}.get(ch, WHITE)
+            c.box(x, y, x + cell, y + cell, fill)
+    c.frame(x0, y0, x0 + 4 * cell, y0 + 4 * cell, BLACK)
+    x = 38
+    for ch in "GRIDWELL":
+        rows = LOGO_LETTERS[ch]
+        for r, bits in enumerate(rows):
+            for k, bit in enumerate(bits):
+                if bit == "1":
+                    colour = DARKRED if ch in "GRID" else NAVY
+                    c.rect(x + 2 * k, 9 + 2 * r, x + 2 * k + 1, 9 + 2 * r + 1, colour)
+        x += 12
+    return c
+
+
 def main():
     save("toolbar.bmp", bmp_bytes(toolbar_strip()))
     save("notepad_hint.bmp", bmp_bytes(notepad_hint()))
+    save("tlogo.bmp", bmp_bytes(toolbar_logo()))
     save("happyface.bmp", bmp_bytes(happy_face()))
     for code in ("ABDB", "ATDT", "ATDB", "ALDL", "ARDR", "ALDR", "ADSH", "ADSV", "ASDS"):
         save("layout_%s.bmp" % code.lower(), bmp_bytes(layout_picture(code)))

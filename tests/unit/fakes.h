@@ -74,7 +74,7 @@ public:
     void setWaitCursor(bool on) override { log(on ? "wait on" : "wait off"); }
     void enableCommand(int c, bool e) override { log("enable " + std::to_string(c) + (e ? " 1" : " 0")); }
     void checkCommand(int c, bool e) override { log("check " + std::to_string(c) + (e ? " 1" : " 0")); }
-    void enableSave(bool e) override { log(e ? "save on" : "save off"); }
+    void setSaveState(bool e) override { log(e ? "save on" : "save off"); }
     void setToolbarStates(int id) override { log("toolbar " + std::to_string(id)); }
     void createPuzzleViews() override { log("views created"); }
     void destroyPuzzleViews() override { log("views destroyed"); }

@@ -2,6 +2,7 @@
 // window events the tools are told about.
 #include "plugins/host/tool_api.h"
 #include "resources/resource_ids.h"
+#include "shell/frame_toolbar.h"
 #include "shell_harness.h"
 
 namespace gw::wintest {
@@ -162,7 +163,8 @@ TEST_F(ShellLoop, RelayoutFillsTheAreaBetweenTheBars) {
     MapWindowPoints(nullptr, shell.hwnd(), reinterpret_cast<POINT*>(&bar), 2);
     MapWindowPoints(nullptr, shell.hwnd(), reinterpret_cast<POINT*>(&container), 2);
     EXPECT_EQ(bar.bottom, client.bottom);
-    EXPECT_EQ(container.top, 0);
+    ASSERT_NE(shell.frame().toolbar(), nullptr);
+    EXPECT_EQ(container.top, shell.frame().toolbar()->height());
     EXPECT_EQ(container.bottom, bar.top);
     EXPECT_EQ(container.right - container.left, client.right);
 
@@ -171,6 +173,11 @@ TEST_F(ShellLoop, RelayoutFillsTheAreaBetweenTheBars) {
     MapWindowPoints(nullptr, shell.hwnd(), reinterpret_cast<POINT*>(&container), 2);
     EXPECT_EQ(container.bottom, client.bottom);
     shell.frame().toggleStatusBar();
+    shell.frame().toggleToolbar();
+    GetWindowRect(shell.frame().container(), &container);
+    MapWindowPoints(nullptr, shell.hwnd(), reinterpret_cast<POINT*>(&container), 2);
+    EXPECT_EQ(container.top, 0);
+    shell.frame().toggleToolbar();
 }
 
 }  // namespace

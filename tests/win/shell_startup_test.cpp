@@ -7,6 +7,7 @@
 #include "shell/command_line.h"
 #include "shell/registry_settings.h"
 #include "shell/window_geometry.h"
+#include "shell/frame_toolbar.h"
 #include "shell_harness.h"
 
 namespace gw::wintest {
@@ -57,7 +58,9 @@ TEST(ShellStartup, FreshSettingsRunWritesExactlyTheDefaults) {
     }
     RECT d = desktop();
     const int dw = d.right - d.left, dh = d.bottom - d.top;
-    EXPECT_EQ(sorted(registrySubKeys()), (std::vector<std::string>{"directory", "display", "geometry"}));
+    EXPECT_EQ(sorted(registrySubKeys()), (std::vector<std::string>{"directory", "display", "geometry", "toolbar"}));
+    // The toolbar keeps its order, the default one on a first run.
+    EXPECT_EQ(registryValue("toolbar", "state"), "40002:40012:40062:0:40008:40017:0:40050:0:40019:40021:40038:0:40060:");
     EXPECT_EQ(sorted(registryValueNames("geometry")),
               (std::vector<std::string>{"height", "maximized", "width", "x", "y"}));
     EXPECT_EQ(registryValue("geometry", "x"), std::to_string((dw - 640) / 2));
@@ -95,11 +98,11 @@ TEST(ShellStartup, StoredSettingsComeBackAndHiddenBarsStayHidden) {
         EXPECT_EQ(r.bottom - r.top, 400);
         EXPECT_FALSE(shell.frame().statusBarShown());
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(shell.hwnd(), 101)));
-        // The container takes the whole client area while the bar is hidden.
+        // The container takes the whole client area under the toolbar while the status bar is hidden.
         RECT client, container;
         GetClientRect(shell.hwnd(), &client);
         GetClientRect(shell.frame().container(), &container);
-        EXPECT_EQ(container.bottom, client.bottom);
+        EXPECT_EQ(container.bottom + shell.frame().toolbar()->height(), client.bottom);
         EXPECT_EQ(shell.frame().openFolder(), "C:\\puzzles");
         EXPECT_EQ(shell.frame().saveFolder(), "C:\\puzzles");  // follows the open folder
         // Moving the window is remembered for the next run.
