@@ -7,13 +7,13 @@ namespace {
 
 constexpr int FaceMax = 31;
 
-struct FontSpec {
+struct FontStyle {
     int points;
     int weight;
     bool symbol;
 };
 
-FontSpec specOf(PrintFont f) {
+FontStyle styleOf(PrintFont f) {
     switch (f) {
         case PrintFont::Title: return {12, FW_BOLD, false};
         case PrintFont::Author: return {12, FW_NORMAL, false};
@@ -47,15 +47,15 @@ void PrintFonts::setScale(int percent) {
     const int dpiY = GetDeviceCaps(dc_, LOGPIXELSY);
     for (int i = 0; i < int(PrintFont::Count); ++i) {
         const PrintFont role = PrintFont(i);
-        const FontSpec spec = specOf(role);
+        const FontStyle style = styleOf(role);
         LOGFONTA d{};
-        d.lfHeight = fontHeight(spec.points, dpiY, percent);
-        d.lfWeight = spec.weight;
-        d.lfCharSet = spec.symbol ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+        d.lfHeight = fontHeight(style.points, dpiY, percent);
+        d.lfWeight = style.weight;
+        d.lfCharSet = style.symbol ? SYMBOL_CHARSET : DEFAULT_CHARSET;
         d.lfOutPrecision = OUT_DEVICE_PRECIS;
         d.lfQuality = PROOF_QUALITY;
         d.lfPitchAndFamily = VARIABLE_PITCH;
-        const std::string& face = spec.symbol ? std::string("Webdings")
+        const std::string& face = style.symbol ? std::string("Webdings")
                                   : (role == PrintFont::Clue) ? faces_.clue
                                   : (role == PrintFont::GridNumber || role == PrintFont::GridLetter) ? faces_.grid
                                                                                                        : faces_.legend;
