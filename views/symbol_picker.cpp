@@ -47,8 +47,14 @@ bool SymbolPicker::build(HFONT symbolFont, POINT at) {
     cell_ = fontCharacterHeight(owner_, font_.font()) + picker::CellExtra;
     const int width = picker::WidthInCells * cell_;
     const int height = picker::HeightInCells * cell_;
-    const int x = picker::keepOnDesktop(at.x, width, GetSystemMetrics(SM_CXSCREEN));
-    const int y = picker::keepOnDesktop(at.y, height, GetSystemMetrics(SM_CYSCREEN));
+    // The work area of the monitor under the point: the picker stays clear of the
+    // taskbar and on the screen the user is looking at.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int x = area.left + picker::keepOnDesktop(at.x - area.left, width, area.right - area.left);
+    const int y = area.top + picker::keepOnDesktop(at.y - area.top, height, area.bottom - area.top);
     hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, PaneWindowClass, stringText(IDS_SYMBOLS_TITLE), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL,
                             x, y, width, height, owner_, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return false;
