@@ -355,7 +355,10 @@ bool MainWindow::changeLayoutType(int type) {
 bool MainWindow::changePromptPosition(int position) { return layout_ && layout_->changePromptPosition(position); }
 
 void MainWindow::setToolbarStates(int stringId) {
-    if (toolbar_) toolbar_->applyStates(stringId);
+    if (!toolbar_) return;
+    // A puzzle closed unsaved left its slot at Save; with no puzzle nothing is unsaved.
+    if (stringId == IDS_TOOLBAR_STATES_CLOSED) toolbar_->exchange(CMD_SAVE, CMD_SAVE_AS);
+    toolbar_->applyStates(stringId);
 }
 
 void MainWindow::showHelpTopic(const char* topic) {

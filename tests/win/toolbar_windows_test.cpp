@@ -77,6 +77,17 @@ TEST_F(ToolbarWindows, EditingTurnsSaveAsIntoSaveAndSavingTurnsItBack) {
     PuzzleFileImage image;
     ASSERT_TRUE(readPuzzleFile(path, image));
     EXPECT_EQ(image.fill[0], 'Q');
+
+    // Closed without saving a new change: the greyed slot is Save As again.
+    SendMessageA(canvas, WM_CHAR, 'R', 1);
+    {
+        DialogDriver driver;
+        driver.press(IDNO);
+        shell.frame().dispatchCommand(CMD_CLOSE, 0);
+    }
+    ASSERT_FALSE(shell.doc().isOpen);
+    EXPECT_EQ(bar(shell).buttonCommands()[1], CMD_SAVE_AS);
+    EXPECT_FALSE(enabled(shell, CMD_SAVE_AS));
 }
 
 TEST_F(ToolbarWindows, ButtonsFollowLockingPencilAndThePrintFlag) {
