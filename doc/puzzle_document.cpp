@@ -68,9 +68,44 @@ bool PuzzleDocument::buildFromImage(std::unique_ptr<PuzzleFileImage> image, cons
     }
     if (isOpen) releasePuzzle();
     PuzzleFileImage& img = *image;
-    const size_t squares = size_t(w) * size_t(h);
+    buildGrid(img);
+    readFlags(img);
 
-    // 1-3: the sections the grid is built from.
+    // An incomplete solution is worth a warning but still opens.
+    bool complete = img.solution.find('-') == std::string::npos && img.clues.size() >= size_t(img.header.clueCount());
+    for (const std::string& clue : img.clues)
+        if (clue.empty()) complete = false;
+    if (!complete) ui().warningById(IDS_INCOMPLETE_SOLUTION);
+
+    clues = std::make_unique<ClueSet>(*grid);
+    clues->Build(w, h, img.clues);
+    grid->clueSet = clues.get();
+
+    // The document keeps the grid's state itself from now on.
+    img.removeExtraSection("GEXT");
+    img.removeExtraSection("RUSR");
+    img.solution.clear();
+    img.fill.clear();
+    title = std::move(img.title);
+    author = std::move(img.author);
+    copyright = std::move(img.copyright);
+    img.title.clear();
+    img.author.clear();
+    img.copyright.clear();
+    fileImage = std::move(image);
+
+    makeCurrent(filePath);
+    if (isDiagramless && diagramlessLoop) diagramlessLoop(*this);
+    if (isOpen) sendToolEvent(PuzzleOpened);
+    return true;
+}
+
+// The grid from the image's solution and fill and the sections it is built from
+// (numbered by its constructor); sections of the wrong size are dropped first.
+void PuzzleDocument::buildGrid(PuzzleFileImage& img) {
+    const int w = img.header.width();
+    const int h = img.header.height();
+    const size_t squares = size_t(w) * size_t(h);
     for (const char* tag : {"GEXT", "GRBS"}) {
         const ExtraSection* s = img.getExtraSection(tag);
         if (s && s->data.size() != squares) img.removeExtraSection(tag);
@@ -89,15 +124,14 @@ bool PuzzleDocument::buildFromImage(std::unique_ptr<PuzzleFileImage> image, cons
     const ExtraSection* gext = img.getExtraSection("GEXT");
     const ExtraSection* grbs = img.getExtraSection("GRBS");
     const ExtraSection* rusr = img.getExtraSection("RUSR");
-
-    // 4: the grid (numbered by its constructor).
     grid = std::make_unique<PuzzleGrid>(w, h, img.solution, img.fill, img.header.u16(HdrScrambledChecksum),
                                         gext ? gext->data.data() : nullptr, grbs ? grbs->data.data() : nullptr,
                                         isRebus ? rebusText.c_str() : nullptr,
                                         rusr ? reinterpret_cast<const char*>(rusr->data.data()) : nullptr,
                                         rusr ? int(rusr->data.size()) : 0);
+}
 
-    // 5: flags.
+void PuzzleDocument::readFlags(PuzzleFileImage& img) {
     const uint8_t typeBits = img.header.bytes[HdrTypeBits];
     const uint8_t stateBits = img.header.bytes[HdrStateBits];
     typeBit0 = typeBits & 1;
@@ -109,32 +143,10 @@ bool PuzzleDocument::buildFromImage(std::unique_ptr<PuzzleFileImage> image, cons
     stateBit3Clear = ((stateBits >> 3) & 1) == 0;
     notes = std::move(img.notes);
     img.notes.clear();
+}
 
-    // 6: an incomplete solution is worth a warning but still opens.
-    bool complete = img.solution.find('-') == std::string::npos && img.clues.size() >= size_t(img.header.clueCount());
-    for (const std::string& clue : img.clues)
-        if (clue.empty()) complete = false;
-    if (!complete) ui().warningById(IDS_INCOMPLETE_SOLUTION);
-
-    // 7: the clue set.
-    clues = std::make_unique<ClueSet>(*grid);
-    clues->Build(w, h, img.clues);
-    grid->clueSet = clues.get();
-
-    // 8-9: the document keeps the grid's state itself from now on.
-    img.removeExtraSection("GEXT");
-    img.removeExtraSection("RUSR");
-    img.solution.clear();
-    img.fill.clear();
-    title = std::move(img.title);
-    author = std::move(img.author);
-    copyright = std::move(img.copyright);
-    img.title.clear();
-    img.author.clear();
-    img.copyright.clear();
-    fileImage = std::move(image);
-
-    // Make it the current puzzle.
+// Makes the built puzzle the current one: title, menus, toolbar, views and states.
+void PuzzleDocument::makeCurrent(const std::string& filePath) {
     sendToolEvent(PuzzleLoading);
     ui().setTitle(std::string(stringText(IDS_PROGRAM_NAME)) + " - " + filePath);
     ui().setMenu(SolveMenuName);
@@ -145,10 +157,6 @@ bool PuzzleDocument::buildFromImage(std::unique_ptr<PuzzleFileImage> image, cons
     path = filePath;
     isOpen = true;
     ui().setSaveState(false);
-
-    if (isDiagramless && diagramlessLoop) diagramlessLoop(*this);
-    if (isOpen) sendToolEvent(PuzzleOpened);
-    return true;
 }
 
 void PuzzleDocument::applyLockState() {

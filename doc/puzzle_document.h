@@ -95,6 +95,9 @@ public:
     void setDirty();
 
 private:
+    void buildGrid(PuzzleFileImage& img);
+    void readFlags(PuzzleFileImage& img);
+    void makeCurrent(const std::string& filePath);
     void releasePuzzle();
 };
 
