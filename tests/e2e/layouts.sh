@@ -9,6 +9,7 @@ if [ ! -f "$EXE" ]; then echo "gridwell.exe is not built yet"; exit 77; fi
 [ -f "${GW_SAMPLES:-}/everyday15.puz" ] || { echo "no everyday15.puz sample"; exit 77; }
 cd "$GW_OUT" || exit 1
 . "$(dirname "${BASH_SOURCE[0]}")/lib/common.bash"
+tip_of_day_off
 
 cp "$GW_SAMPLES/everyday15.puz" puzzle.puz
 chmod u+w puzzle.puz

@@ -10,6 +10,7 @@ POST=$GW_BIN_DIR/tools/post_command.exe
 QUEUE=GridwellE2E
 cd "$GW_OUT" || exit 1
 . "$(dirname "${BASH_SOURCE[0]}")/lib/common.bash"
+tip_of_day_off
 
 [ -f "$EXE" ] || fail "gridwell.exe is not built"
 [ -f "$POST" ] || fail "tools/post_command.exe is not built (tests/win/tests.cmake builds it)"

@@ -62,6 +62,9 @@ PY
 )
 [ -n "${WORD_LEN:-}" ] || { echo "could not read the puzzle's first row"; exit 1; }
 
+# The tip of the day would open over the puzzle and take the typed letters.
+"$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Tools' /v OVtipofday.dll /d 0 /f >/dev/null 2>&1 ||
+  { echo "could not turn the tip of the day off"; exit 1; }
 "$WINE" "$EXE" puzzle.puz >wine.log 2>&1 &
 if ! wid=$(timeout 60 xdotool search --sync --onlyvisible --name 'Gridwell' 2>/dev/null | head -1) || [ -z "$wid" ]; then
   echo "no window named Gridwell appeared"; import -window root no-window.png 2>/dev/null; exit 1

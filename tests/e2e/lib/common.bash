@@ -42,6 +42,14 @@ dump_value() {  # dump name -> data
   awk -v name="$2" '$1 == name {print $2}' <<<"$1"
 }
 
+# The tip of the day opens over the first puzzle of a run and takes the keyboard;
+# scripts that type into the grid or close the program by key turn it off first
+# (timer_tools.sh tests it).
+tip_of_day_off() {
+  "$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Tools' /v OVtipofday.dll /d 0 /f >/dev/null 2>&1 ||
+    fail "could not turn the tip of the day off"
+}
+
 # A 4x4 text puzzle with no black squares, titled $2, written to $1.
 write_text_puzzle() {  # file title
   cat >"$1" <<PUZ
