@@ -1,6 +1,7 @@
 // The toolbar, notepad and symbol picker in the real shell: the Save/Save As
 // exchange through an edit and a save, notes handed back on deactivation and saved,
 // the picker's clicks entering symbols, and the user's button order kept across runs.
+#include "doc/document_commands.h"
 #include "doc/file_image.h"
 #include "doc/puzzle_reader.h"
 #include "resources/resource_ids.h"
@@ -179,6 +180,30 @@ TEST_F(ToolbarWindows, ClosingWhileTheNotepadIsActiveStillAsksAndSavesTheNotes) 
     PuzzleFileImage image;
     ASSERT_TRUE(readPuzzleFile(path, image));
     EXPECT_EQ(image.notes, "Unfinished thought");
+}
+
+TEST_F(ToolbarWindows, DiagramlessHintIsReadOnlyUntilThePuzzleIsConverted) {
+    PuzzleTraits traits;
+    traits.notes = "Hint: symmetric";
+    writePuzzle(path, traits);
+    Shell shell("\"" + path + "\"");
+    ASSERT_TRUE(shell.doc().isOpen);
+    shell.doc().isDiagramless = true;  // as the options dialog leaves it before Convert
+    shell.frame().dispatchCommand(CMD_NOTEPAD, 0);
+    Notepad* pad = shell.frame().notepad();
+    ASSERT_NE(pad, nullptr);
+    auto readOnly = [&] { return (GetWindowLongA(pad->field(), GWL_STYLE) & ES_READONLY) != 0; };
+    EXPECT_TRUE(readOnly());
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(pad->hwnd(), IDC_NOTEPAD_READONLY)));
+    SendMessageA(pad->hwnd(), WM_COMMAND, IDCANCEL, 0);
+
+    convertDiagramless(shell.doc());
+    shell.frame().dispatchCommand(CMD_NOTEPAD, 0);  // the same dialog, now for a regular puzzle
+    shell.pump();
+    EXPECT_EQ(shell.frame().notepad(), pad);
+    EXPECT_FALSE(readOnly());
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(pad->hwnd(), IDC_NOTEPAD_READONLY)));
+    shell.doc().isDirty = false;
 }
 
 TEST_F(ToolbarWindows, PickerClicksEnterSymbolsByRowAndColumn) {
