@@ -57,7 +57,12 @@ void MainWindow::showNotepad() {
         setNotepadHint(!d->notes.empty());
     };
     hooks.helpTopic = [this](const char* topic) { showHelpTopic(topic); };
-    // A diagramless puzzle's notes are its hint, given with the puzzle: they are shown, not edited.
+    // A diagramless puzzle's notes are its hint, given with the puzzle: they are shown,
+    // not edited, until the puzzle is converted for solving.
+    hooks.editable = [] {
+        PuzzleDocument* d = core().document;
+        return d && d->isOpen && !d->isDiagramless;
+    };
     notepad_ = Notepad::create(hwnd_, app_.resources(), doc->notes, !doc->isDiagramless, std::move(hooks));
 }
 

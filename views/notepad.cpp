@@ -59,14 +59,17 @@ void Notepad::initialise(const std::string& notes) {
     SendMessageA(edit, EM_LIMITTEXT, NOTEPAD_TEXT_LIMIT, 0);
     SetWindowTextA(edit, notes.c_str());
     initialising_ = false;
-    if (!editable_) {
-        SendMessageA(edit, EM_SETREADONLY, TRUE, 0);
-        ShowWindow(GetDlgItem(hwnd_, IDC_NOTEPAD_READONLY), SW_SHOW);
-    }
+    if (!editable_) setEditable(false);
     SetWindowSubclass(edit, &Notepad::fieldProc, FieldSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(notes.size()), static_cast<LPARAM>(notes.size()));
     modified_ = false;
+}
+
+void Notepad::setEditable(bool editable) {
+    editable_ = editable;
+    SendMessageA(field(), EM_SETREADONLY, editable ? FALSE : TRUE, 0);
+    ShowWindow(GetDlgItem(hwnd_, IDC_NOTEPAD_READONLY), editable ? SW_HIDE : SW_SHOW);
 }
 
 void Notepad::showAgain() {
@@ -96,6 +99,7 @@ INT_PTR CALLBACK Notepad::dialogProc(HWND dialog, UINT message, WPARAM wParam, L
 void Notepad::onActivate(bool active) {
     if (active) {
         if (hooks_.activeDialog) hooks_.activeDialog(hwnd_);
+        if (hooks_.editable && hooks_.editable() != editable_) setEditable(!editable_);
         if (editable_) SetFocus(field());
         return;
     }

@@ -17,6 +17,9 @@ public:
         // The changed notes, handed back on deactivation.
         std::function<void(const std::string&)> notesChanged;
         std::function<void(const char* topic)> helpTopic;
+        // Asked at each activation: whether the notes may be edited now (a puzzle can
+        // change while its notepad stays open).
+        std::function<bool()> editable;
     };
 
     static std::unique_ptr<Notepad> create(HWND owner, HINSTANCE resources, const std::string& notes, bool editable,
@@ -42,6 +45,7 @@ private:
     void onActivate(bool active);
     bool onCommand(int id, int code);
     void contextMenu(int x, int y);
+    void setEditable(bool editable);
 
     HWND hwnd_ = nullptr;
     HINSTANCE resources_ = nullptr;

@@ -19,9 +19,10 @@ struct Placement {
 };
 
 // Places the present items (title, author, copyright order) in a strip of width
-// `stripWidth`: each but the last gets the smaller of its natural width and what is
-// left, the last gets all that is left.
-inline std::vector<Placement> layout(int stripWidth, const std::vector<int>& naturalWidths) {
+// `stripWidth`: the title and the author get the smaller of their natural width and
+// what is left; the copyright, when present (`endsWithCopyright`), all that is left.
+// A hint beside the title thus stays beside it when no copyright follows.
+inline std::vector<Placement> layout(int stripWidth, const std::vector<int>& naturalWidths, bool endsWithCopyright) {
     std::vector<Placement> out;
     int available = stripWidth - 2 * Inset;
     int x = 0;
@@ -29,8 +30,8 @@ inline std::vector<Placement> layout(int stripWidth, const std::vector<int>& nat
         if (available < 0) available = 0;
         Placement p;
         p.x = x;
-        const bool last = i + 1 == naturalWidths.size();
-        p.width = last ? available : (naturalWidths[i] < available ? naturalWidths[i] : available);
+        const bool rest = endsWithCopyright && i + 1 == naturalWidths.size();
+        p.width = rest ? available : (naturalWidths[i] < available ? naturalWidths[i] : available);
         out.push_back(p);
         available -= p.width + SeparatorWidth;
         x += p.width + SeparatorWidth;

@@ -79,6 +79,9 @@ LRESULT CALLBACK SymbolPicker::frameProc(HWND hwnd, UINT message, WPARAM wParam,
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_VSCROLL: self->onScroll(LOWORD(wParam)); return 0;
+        case WM_MOUSEWHEEL:  // from the content too: its default passes the wheel up
+            self->scrollTo(self->position_ - GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * self->cell_);
+            return 0;
         case WM_KEYDOWN:
             if (self->onKey(wParam)) return 0;
             break;

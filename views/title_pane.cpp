@@ -46,6 +46,7 @@ std::unique_ptr<TitlePane> TitlePane::create(HWND parent, HINSTANCE resources, c
     std::unique_ptr<TitlePane> self(new TitlePane(hwnd, resources));
     self->height_ = characterHeight(hwnd, t.titleFont) + titlepane::ExtraHeight;
     self->hasTitle_ = !t.title.empty();
+    self->hasCopyright_ = !t.copyright.empty();
     if (!t.title.empty()) self->items_.push_back({t.title, t.titleFont, 0, {}});
     if (!t.author.empty()) self->items_.push_back({t.author, t.authorFont, 0, {}});
     if (!t.copyright.empty()) self->items_.push_back({t.copyright, t.copyrightFont, 0, {}});
@@ -106,7 +107,7 @@ void TitlePane::place(int width) {
 void TitlePane::layout() {
     std::vector<int> naturals;
     for (const Item& item : items_) naturals.push_back(item.natural);
-    const std::vector<titlepane::Placement> at = titlepane::layout(width_, naturals);
+    const std::vector<titlepane::Placement> at = titlepane::layout(width_, naturals, hasCopyright_);
     for (size_t i = 0; i < items_.size(); ++i) items_[i].at = at[i];
     if (hint_ && !items_.empty()) {
         const Item& title = items_[0];
@@ -137,7 +138,9 @@ void TitlePane::setHint(const std::string& notes) {
                 hintPicture_ = static_cast<HBITMAP>(LoadImageA(resources_, MAKEINTRESOURCEA(IDB_NOTEPAD_HINT),
                                                                IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
             if (hint_) SendMessageA(hint_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hintPicture_));
-            tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+            // Not "always": the tip shows only while the main window is active, so it
+            // does not come back over the notepad the button has just opened.
+            tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT,
                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                        GetModuleHandleA(nullptr), nullptr);
         }

@@ -59,6 +59,7 @@ private:
     std::string tipText_;
     std::vector<Item> items_;
     bool hasTitle_ = false;
+    bool hasCopyright_ = false;
     int width_ = 0;
     int height_ = 0;
 };

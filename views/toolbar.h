@@ -56,6 +56,7 @@ private:
 
     // Notifications.
     bool tooltip(NMHDR* header);
+    std::string tipText(int command) const;
     void dropDown(const NMTOOLBARA& info);
     bool buttonInfo(NMHDR* header);
     void drawLogo(HDC dc);
@@ -71,6 +72,7 @@ private:
     std::string order_;
     std::vector<TBBUTTON> customiseCopy_;
     bool customising_ = false;
+    bool menuOpen_ = false;  // a drop-down menu is open: no tips over it
     bool applied_ = false;  // an order is only saved from a bar that was filled
     std::string tipText_;
     std::wstring tipTextWide_;

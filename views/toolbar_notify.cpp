@@ -94,32 +94,34 @@ bool Toolbar::handleNotify(void* raw, long long& result) {
     }
 }
 
+std::string Toolbar::tipText(int command) const { return menuOpen_ ? std::string() : stringText(command); }
+
 bool Toolbar::tooltip(NMHDR* header) {
     switch (header->code) {
         case TBN_GETINFOTIPA: {
             if (header->hwndFrom != hwnd_) return false;
             auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(header);
-            copyText(stringText(tip->iItem), tip->pszText, tip->cchTextMax);
+            copyText(tipText(tip->iItem), tip->pszText, tip->cchTextMax);
             return true;
         }
         case TBN_GETINFOTIPW: {
             if (header->hwndFrom != hwnd_) return false;
             auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(header);
-            copyText(stringText(tip->iItem), tip->pszText, tip->cchTextMax);
+            copyText(tipText(tip->iItem), tip->pszText, tip->cchTextMax);
             return true;
         }
         case TTN_GETDISPINFOA: {
             // Only the toolbar's own tooltip control: other tips (the title pane's) answer themselves.
             if (header->hwndFrom != reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0))) return false;
             auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
-            tipText_ = stringText(static_cast<int>(header->idFrom));
+            tipText_ = tipText(static_cast<int>(header->idFrom));
             info->lpszText = const_cast<char*>(tipText_.c_str());
             return true;
         }
         case TTN_GETDISPINFOW: {
             if (header->hwndFrom != reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0))) return false;
             auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-            const std::string text = stringText(static_cast<int>(header->idFrom));
+            const std::string text = tipText(static_cast<int>(header->idFrom));
             tipTextWide_.assign(text.size() + 1, L'\0');
             copyText(text, tipTextWide_.data(), static_cast<int>(tipTextWide_.size()));
             info->lpszText = tipTextWide_.data();
@@ -133,13 +135,18 @@ void Toolbar::dropDown(const NMTOOLBARA& info) {
     HMENU owner = nullptr;
     HMENU menu = dropDownMenu(parent_, resources_, info.iItem, owner);
     if (menu) {
-        // The button's tooltip would otherwise sit over the menu.
-        if (HWND tips = reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0))) SendMessageA(tips, TTM_POP, 0, 0);
+        // The button's tooltip would otherwise sit over the menu: the pointer stays on
+        // the button while the menu is open, and a tip already timed would still come,
+        // so the tips are empty (and thus not shown) until the menu closes.
+        HWND tips = reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0));
+        if (tips) SendMessageA(tips, TTM_POP, 0, 0);
+        menuOpen_ = true;
         RECT r{};
         SendMessageA(hwnd_, TB_GETRECT, info.iItem, reinterpret_cast<LPARAM>(&r));
         MapWindowPoints(hwnd_, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
         TPMPARAMS keepClear{sizeof(keepClear), r};
         TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_VERTICAL, r.left, r.bottom, parent_, &keepClear);
+        menuOpen_ = false;
     }
     if (owner) DestroyMenu(owner);
 }

@@ -94,9 +94,9 @@ TEST(ToolbarLogo, CentredInTheFreeSpaceOnlyWhenItFits) {
     EXPECT_EQ(logoTop(44, 32), 7);
 }
 
-TEST(TitlePaneLayout, ItemsShareTheWidthAndTheLastTakesTheRest) {
+TEST(TitlePaneLayout, ItemsShareTheWidthAndTheCopyrightTakesTheRest) {
     using titlepane::layout;
-    auto p = layout(504, {100, 80, 60});
+    auto p = layout(504, {100, 80, 60}, true);
     ASSERT_EQ(p.size(), 3u);
     EXPECT_EQ(p[0].x, 0);
     EXPECT_EQ(p[0].width, 100);
@@ -105,13 +105,17 @@ TEST(TitlePaneLayout, ItemsShareTheWidthAndTheLastTakesTheRest) {
     EXPECT_EQ(p[2].x, 200);
     EXPECT_EQ(p[2].width, 500 - 200);
     // A narrow strip: the title is cut, the others get nothing rather than negative widths.
-    p = layout(54, {100, 80});
+    p = layout(54, {100, 80}, false);
     EXPECT_EQ(p[0].width, 50);
     EXPECT_EQ(p[1].width, 0);
     // A copyright alone starts at the left.
-    p = layout(300, {60});
+    p = layout(300, {60}, true);
     EXPECT_EQ(p[0].x, 0);
     EXPECT_EQ(p[0].width, 296);
+    // Without a copyright the title and author keep their own widths (the hint stays by the title).
+    p = layout(504, {100, 80}, false);
+    EXPECT_EQ(p[0].width, 100);
+    EXPECT_EQ(p[1].width, 80);
 }
 
 TEST(TitlePaneHint, TooltipQuotesTheNotesUpToAColonOrLineBreak) {

@@ -1,6 +1,7 @@
 // The toolbar, notepad and symbol picker in the real shell: the Save/Save As
 // exchange through an edit and a save, notes handed back on deactivation and saved,
 // the picker's clicks entering symbols, and the user's button order kept across runs.
+#include "doc/document_commands.h"
 #include "doc/file_image.h"
 #include "doc/puzzle_reader.h"
 #include "resources/resource_ids.h"
@@ -179,6 +180,21 @@ TEST_F(ToolbarWindows, ClosingWhileTheNotepadIsActiveStillAsksAndSavesTheNotes) 
     PuzzleFileImage image;
     ASSERT_TRUE(readPuzzleFile(path, image));
     EXPECT_EQ(image.notes, "Unfinished thought");
+}
+
+TEST_F(ToolbarWindows, DiagramlessHintIsReadOnlyUntilThePuzzleIsConverted) {
+    writePuzzle(path);
+    Shell shell("\"" + path + "\"");
+    shell.doc().isDiagramless = true;  // as the options dialog leaves it before Convert
+    shell.frame().dispatchCommand(CMD_NOTEPAD, 0);
+    Notepad* pad = shell.frame().notepad();
+    ASSERT_NE(pad, nullptr);
+    HWND notice = GetDlgItem(pad->hwnd(), IDC_NOTEPAD_READONLY);
+    EXPECT_TRUE((GetWindowLongA(pad->field(), GWL_STYLE) & ES_READONLY) && IsWindowVisible(notice));
+    convertDiagramless(shell.doc());
+    shell.frame().dispatchCommand(CMD_NOTEPAD, 0);  // the same dialog, activated again
+    EXPECT_FALSE((GetWindowLongA(pad->field(), GWL_STYLE) & ES_READONLY) || IsWindowVisible(notice));
+    shell.doc().isDirty = false;
 }
 
 TEST_F(ToolbarWindows, PickerClicksEnterSymbolsByRowAndColumn) {
