@@ -146,9 +146,7 @@ bool TimerWindow::createControls() {
 
 void TimerWindow::showNoActivate() {
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    // Wine's virtual desktop can raise the main window over this one when the main
-    // window gets the activation back (after start-up or a dialog); a slow check
-    // lifts it again while the program is in front.
+    // A slow check that it is still above the main window (see keepAboveOwner).
     SetTimer(hwnd_, RaiseTimerId, RaiseCheckMillis, nullptr);
 }
 

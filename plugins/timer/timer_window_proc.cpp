@@ -83,14 +83,7 @@ void TimerWindow::focusRemembered() {
 
 void TimerWindow::onTimer(UINT_PTR id) {
     if (id == RaiseTimerId) {
-        // Through the top of all windows and back: above its owner wherever the
-        // platform left it. Only while the program is in front, so it never comes
-        // up over another program's windows.
-        if (IsWindowVisible(hwnd_) && GetForegroundWindow() == tool_.mainWindow()) {
-            const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-            SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, flags);
-            SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
-        }
+        keepAboveOwner();
         return;
     }
     if (id == DragFocusTimerId) {
@@ -105,6 +98,25 @@ void TimerWindow::onTimer(UINT_PTR id) {
         tool_.scoreShown = false;
     }
     InvalidateRect(hwnd_, &display_, FALSE);
+}
+
+// Windows keeps an owned window above its owner; Wine's virtual desktop may raise the
+// main window over this one when it gets the activation back (after start-up or a
+// dialog). Put back just above the main window when found beneath it while the program
+// is in front: on Windows this never moves anything, and it never covers another
+// program's windows or a dialog of this one.
+void TimerWindow::keepAboveOwner() {
+    HWND main = tool_.mainWindow();
+    HWND front = GetForegroundWindow();
+    if (!main || !front || !IsWindowVisible(hwnd_) || GetAncestor(front, GA_ROOTOWNER) != main) return;
+    HWND above = GetWindow(hwnd_, GW_HWNDPREV);
+    while (above && above != main) above = GetWindow(above, GW_HWNDPREV);
+    if (!above) return;
+    // Placed after the window just above the main window; after a topmost one it would
+    // turn topmost itself, and then nothing but topmost windows are above the main window.
+    HWND after = GetWindow(main, GW_HWNDPREV);
+    if (!after || (GetWindowLongA(after, GWL_EXSTYLE) & WS_EX_TOPMOST)) after = HWND_TOP;
+    SetWindowPos(hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TimerWindow::paintGrip(HDC dc, const RECT& client) {
