@@ -100,23 +100,11 @@ void TimerWindow::onTimer(UINT_PTR id) {
     InvalidateRect(hwnd_, &display_, FALSE);
 }
 
-// Windows keeps an owned window above its owner; Wine's virtual desktop may raise the
-// main window over this one when it gets the activation back (after start-up or a
-// dialog). Put back just above the main window when found beneath it while the program
-// is in front: on Windows this never moves anything, and it never covers another
-// program's windows or a dialog of this one.
+// Only started under Wine (see showNoActivate). Only while the main window itself is in
+// front, so the window never comes up over a dialog or another program's windows.
 void TimerWindow::keepAboveOwner() {
-    HWND main = tool_.mainWindow();
-    HWND front = GetForegroundWindow();
-    if (!main || !front || !IsWindowVisible(hwnd_) || GetAncestor(front, GA_ROOTOWNER) != main) return;
-    HWND above = GetWindow(hwnd_, GW_HWNDPREV);
-    while (above && above != main) above = GetWindow(above, GW_HWNDPREV);
-    if (!above) return;
-    // Placed after the window just above the main window; after a topmost one it would
-    // turn topmost itself, and then nothing but topmost windows are above the main window.
-    HWND after = GetWindow(main, GW_HWNDPREV);
-    if (!after || (GetWindowLongA(after, GWL_EXSTYLE) & WS_EX_TOPMOST)) after = HWND_TOP;
-    SetWindowPos(hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!IsWindowVisible(hwnd_) || GetForegroundWindow() != tool_.mainWindow()) return;
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TimerWindow::paintGrip(HDC dc, const RECT& client) {
