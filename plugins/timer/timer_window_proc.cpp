@@ -104,7 +104,11 @@ void TimerWindow::onTimer(UINT_PTR id) {
 // front, so the window never comes up over a dialog or another program's windows.
 void TimerWindow::keepAboveOwner() {
     if (!IsWindowVisible(hwnd_) || GetForegroundWindow() != tool_.mainWindow()) return;
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Through the top of all windows and back: Wine takes a move to the top of a window
+    // it already has on top for no move at all, and would not draw it there again.
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
 }
 
 void TimerWindow::paintGrip(HDC dc, const RECT& client) {
