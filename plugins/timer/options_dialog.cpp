@@ -8,6 +8,12 @@ namespace ovtimer {
 namespace {
 
 void initOptions(HWND dialog, TimerTool& t) {
+    // Without a timed puzzle the stored choices are the current ones; memory holds
+    // the last puzzle's or the defaults, and OK would write those back.
+    if (!t.window) {
+        t.timingOff = t.readSetting("timeroff", 0) != 0;
+        t.addIncomplete = t.readSetting("addincomplete", 1) != 0;
+    }
     CheckDlgButton(dialog, IDC_OPT_TIMING_OFF, t.timingOff ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_OPT_START_OFF, t.readSetting("startoff", 0) != 0 ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_OPT_COMPLETED_ONLY, t.addIncomplete ? BST_UNCHECKED : BST_CHECKED);

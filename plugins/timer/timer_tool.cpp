@@ -99,14 +99,7 @@ void loadPuzzleTime(TimerTool& t) {
     repaintTimer(t);
 }
 
-void derivePuzzleNames(TimerTool& t) {
-    const char* path = t.svc().GetPuzzlePath(t.host);
-    // A puzzle named on the command line may come with a relative path; its score
-    // file belongs in its own folder, not in the root of the drive.
-    char full[2 * MAX_PATH] = {};
-    DWORD length = path ? GetFullPathNameA(path, sizeof full, full, nullptr) : 0;
-    t.naming = derivePuzzleNaming(length > 0 && length < sizeof full ? full : path);
-}
+void derivePuzzleNames(TimerTool& t) { t.naming = derivePuzzleNaming(t.svc().GetPuzzlePath(t.host)); }
 
 void repaintTimer(TimerTool& t) {
     if (t.window) t.window->repaint();

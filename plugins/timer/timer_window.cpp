@@ -29,6 +29,11 @@ int clampToScreen(int value, int size, int screen) {
     return value;
 }
 
+bool runningUnderWine() {
+    static const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 }  // namespace
 
 bool TimerWindow::registerClass(TimerTool& tool) {
@@ -146,10 +151,10 @@ bool TimerWindow::createControls() {
 
 void TimerWindow::showNoActivate() {
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    // Wine's virtual desktop can raise the main window over this one when the main
-    // window gets the activation back (after start-up or a dialog); a slow check
-    // lifts it again while the program is in front.
-    SetTimer(hwnd_, RaiseTimerId, RaiseCheckMillis, nullptr);
+    // Windows keeps an owned window above its owner. Wine's virtual desktop may draw the
+    // main window over it once the main window takes the activation back (after start-up
+    // or a dialog), though its own window order says otherwise; a slow check lifts it there.
+    if (runningUnderWine()) SetTimer(hwnd_, RaiseTimerId, RaiseCheckMillis, nullptr);
 }
 
 void TimerWindow::hide() {

@@ -47,6 +47,7 @@ private:
     void onCommand(int id);
     void switchCommand();
     void focusRemembered();
+    void keepAboveOwner();
 
     TimerTool& tool_;
     HWND hwnd_ = nullptr;

@@ -83,14 +83,7 @@ void TimerWindow::focusRemembered() {
 
 void TimerWindow::onTimer(UINT_PTR id) {
     if (id == RaiseTimerId) {
-        // Through the top of all windows and back: above its owner wherever the
-        // platform left it. Only while the program is in front, so it never comes
-        // up over another program's windows.
-        if (IsWindowVisible(hwnd_) && GetForegroundWindow() == tool_.mainWindow()) {
-            const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-            SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, flags);
-            SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
-        }
+        keepAboveOwner();
         return;
     }
     if (id == DragFocusTimerId) {
@@ -105,6 +98,17 @@ void TimerWindow::onTimer(UINT_PTR id) {
         tool_.scoreShown = false;
     }
     InvalidateRect(hwnd_, &display_, FALSE);
+}
+
+// Only started under Wine (see showNoActivate). Only while the main window itself is in
+// front, so the window never comes up over a dialog or another program's windows.
+void TimerWindow::keepAboveOwner() {
+    if (!IsWindowVisible(hwnd_) || GetForegroundWindow() != tool_.mainWindow()) return;
+    // Through the top of all windows and back: Wine takes a move to the top of a window
+    // it already has on top for no move at all, and would not draw it there again.
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
 }
 
 void TimerWindow::paintGrip(HDC dc, const RECT& client) {

@@ -225,4 +225,30 @@ TEST_F(TimerToolTest, SaveWritesTheScoreEntryWithTimingOnAndOff) {
     EXPECT_EQ(host.settings["PellTimer/timeroff"], 1) << "written back when the puzzle closes";
 }
 
+// "Timer Options" run from the Tools page with no puzzle: it shows what is stored and
+// OK keeps it, whatever the last puzzle left in memory.
+std::string optionsSeen;
+void CALLBACK answerOptions(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowA("#32770", "Timer Options");
+    if (!dialog) return;
+    KillTimer(nullptr, id);
+    optionsSeen = std::to_string(IsDlgButtonChecked(dialog, 1015)) + std::to_string(IsDlgButtonChecked(dialog, 1001));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(TimerToolTest, OptionsWithoutAPuzzleShowAndKeepTheStoredChoices) {
+    auto setup = reinterpret_cast<ToolSetupProc>(reinterpret_cast<void*>(GetProcAddress(library, TOOLAPI_SETUP_NAME)));
+    ASSERT_NE(setup, nullptr);
+    for (int32_t off : {1, 0}) {
+        host.settings["PellTimer/timeroff"] = off;
+        host.settings["PellTimer/addincomplete"] = off ? 0 : 1;
+        optionsSeen.clear();
+        SetTimer(nullptr, 0, 100, answerOptions);
+        EXPECT_EQ(setup(), 1);
+        EXPECT_EQ(optionsSeen, off ? "11" : "00");
+        EXPECT_EQ(host.settings["PellTimer/timeroff"], off);
+        EXPECT_EQ(host.settings["PellTimer/addincomplete"], off ? 0 : 1);
+    }
+}
+
 }  // namespace
