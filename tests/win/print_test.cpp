@@ -62,6 +62,10 @@ TEST_F(ItemsDialog, ScrambledSolutionDisablesSolutionGridAndFallsBackToAsFilled)
     EXPECT_FALSE(enabled(IDC_PRINT_SOLUTION_GRID));
     EXPECT_TRUE(on(IDC_PRINT_AS_FILLED));
     EXPECT_FALSE(on(IDC_PRINT_AUTHOR));
+    // The boxes show the items of the preset that replaced it.
+    EXPECT_TRUE(on(IDC_PRINT_LETTERS));
+    EXPECT_TRUE(on(IDC_PRINT_CLUES));
+    EXPECT_FALSE(on(IDC_PRINT_SOLUTION));
     click(IDCANCEL);
     EXPECT_TRUE(dialog->finished());
     EXPECT_EQ(dialog->result(), 0u);
