@@ -315,6 +315,7 @@ void PuzzleDocument::releasePuzzle() {
     clues.reset();
     grid.reset();
     fileImage.reset();
+    printJob.reset();
     title.clear();
     author.clear();
     copyright.clear();

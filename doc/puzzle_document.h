@@ -14,6 +14,12 @@ class ClueSet;
 
 constexpr int MaxPathLength = 256;  // including the terminator
 
+// What printing keeps with the open puzzle between jobs (its page plans); the
+// document owns it only to free it when the puzzle goes.
+struct PrintState {
+    virtual ~PrintState() = default;
+};
+
 class PuzzleDocument {
 public:
     PuzzleDocument();   // reads the indicator settings
@@ -32,6 +38,7 @@ public:
     bool showSymbolIndicator = false;
     std::string notes;
     std::unique_ptr<PuzzleFileImage> fileImage;
+    std::unique_ptr<PrintState> printJob;
     int printChoice = 255;
     bool isDiagramless = false;
     std::unique_ptr<PuzzleGrid> grid;

@@ -92,12 +92,17 @@ void PrintItemsDialog::enableCustomBoxes() const {
 
 void PrintItemsDialog::init() {
     Preset preset = presetFor(stored_);
+    uint32_t shown = stored_;
     if (!available(ItemSolution)) {
         enable(IDC_PRINT_SOLUTION_GRID, false);
-        if (preset == Preset::SolutionGrid) preset = Preset::AsFilled;
+        // The boxes show what the preset put in its place prints, not the solution grid.
+        if (preset == Preset::SolutionGrid) {
+            preset = Preset::AsFilled;
+            shown = presetItems(preset);
+        }
     }
     check(radioOf(preset), true);
-    showItems(stored_);
+    showItems(shown);
     check(IDC_PRINT_TWO_PAGES, stored_ & ItemTwoPages);
     if (preset == Preset::Customize)
         enableCustomBoxes();

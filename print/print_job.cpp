@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "doc/puzzle_document.h"
+#include "print/layout/plan_cache.h"
 #include "print/layout/print_items.h"
 #include "resources/resource_ids.h"
 #include "resources/string_ids.h"
@@ -102,7 +103,10 @@ PrintContent contentFor(const PuzzleDocument& doc, uint32_t items, int gridPosit
 void PrintJob::renderOne(HDC dc, uint32_t items, int page) {
     const uint32_t onPage = pageItems(items, unavailableFor(doc_), page);
     PrintFonts fonts(dc, settings_.faces);
-    const PagePlan plan = layoutPage(fonts, factsOf(dc), contentFor(doc_, onPage, settings_.gridPosition), onPage);
+    const PrintFaces& f = settings_.faces;
+    const std::string faces = f.legend + '\n' + f.grid + '\n' + f.clue;
+    const PagePlan& plan = PlanCache::of(doc_).layout(fonts, factsOf(dc), contentFor(doc_, onPage, settings_.gridPosition),
+                                                      onPage, faces);
     GridLook look;
     look.printBrushIndex = settings_.printBrushIndex;
     look.diagramless = doc_.isDiagramless;

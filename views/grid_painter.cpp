@@ -203,7 +203,9 @@ void paintGrid(HDC dc, const PuzzleGrid& g, const GridPaintParams& p) {
                 if (cell.isWhite()) {
                     paintLetterCell(dc, cell, p, tools, column, row, x, y, footnote);
                 } else if (!outlineOnly) {
-                    RECT block{x, y, x + p.cellWidth, y + p.cellHeight};
+                    // Inside the lines: a grey print fill must not paint over the black
+                    // lines on the block's right and bottom.
+                    RECT block{x, y, x + p.cellWidth - 1, y + p.cellHeight - 1};
                     FillRect(dc, &block, p.printing ? static_cast<HBRUSH>(tools.printBlock) : static_cast<HBRUSH>(tools.black));
                 }
             }

@@ -37,15 +37,19 @@ start_cups() {
   lpstat -d | grep -q "$QUEUE" || fail "$QUEUE is not the default destination: $(lpstat -d)"
 }
 
-# The PDF that cups-pdf writes for the next job (its folder is the job owner's ~/PDF).
-wait_pdf() {  # marker file -> path
-  local pdf=
+# The PDF that cups-pdf writes for the next job of the document (its folder is the job
+# owner's ~/PDF). Picked by its title, the document name, since on a shared machine
+# other jobs may land in the same folder meanwhile.
+wait_pdf() {  # marker-file document-name -> path
+  local pdf
   for _ in $(seq 1 90); do
-    pdf=$(find "${HOME:-/root}/PDF" /root/PDF /var/spool/cups-pdf -name '*.pdf' -newer "$1" 2>/dev/null | head -1)
-    if [ -n "$pdf" ] && [ -z "$(lpstat -o "$QUEUE" 2>/dev/null)" ]; then
-      sleep 1
-      echo "$pdf"
-      return 0
+    if [ -z "$(lpstat -o "$QUEUE" 2>/dev/null)" ]; then
+      while IFS= read -r pdf; do
+        [ "$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Title: *//p')" = "$2" ] || continue
+        sleep 1
+        echo "$pdf"
+        return 0
+      done < <(find "${HOME:-/root}/PDF" /root/PDF /var/spool/cups-pdf -name '*.pdf' -newer "$1" 2>/dev/null)
     fi
     sleep 1
   done
@@ -60,7 +64,14 @@ start_program() {  # puzzle
 }
 
 post() {  # command id
-  "$WINE" explorer /desktop=gw,1024x768 "$POST" "$1" || fail "could not post command $1 to the program"
+  timeout 60 "$WINE" explorer /desktop=gw,1024x768 "$POST" "$1" || fail "could not post command $1 to the program"
+}
+
+# A fresh prefix shows the tip of the day with the first puzzle of each run: it would
+# take the keys meant for the program (Alt+F4 would close the tip, not the program).
+tips_off() {
+  timeout 60 "$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Tools' /v OVtipofday.dll /d 0 /f >/dev/null 2>&1 ||
+    fail "could not switch the tip of the day off in the registry"
 }
 
 to_png() {  # pdf name
@@ -107,14 +118,15 @@ expect_square() {  # pdf page first right bottom cells-between
 }
 
 start_cups
+tips_off
 
 # ---- quick print of the puzzle as currently filled
 touch marker1
 start_program everyday15.puz
 post 40062
-pdf=$(wait_pdf marker1) || fail "no PDF after quick print of everyday15.puz; queue: $(lpstat -o "$QUEUE");" \
+pdf=$(wait_pdf marker1 everyday15.puz) || fail "no PDF after quick print of everyday15.puz; queue: $(lpstat -o "$QUEUE");" \
   "Wine's printers (none when it cannot load libcups.so.2):" \
-  "$("$WINE" reg query 'HKLM\System\CurrentControlSet\Control\Print\Printers' 2>&1 | tr -d '\r' | grep -v '^$')"
+  "$(timeout 60 "$WINE" reg query 'HKLM\System\CurrentControlSet\Control\Print\Printers' 2>&1 | tr -d '\r' | grep -v '^$')"
 cp "$pdf" everyday15.pdf
 close_program 'Gridwell'
 to_png everyday15.pdf everyday15
@@ -132,7 +144,7 @@ echo "everyday15: one page, every clue whole, title at $title, grid from $grid"
 touch marker2
 start_program rebus.puz
 post 40063
-pdf=$(wait_pdf marker2) || fail "no PDF after quick print of the solution of rebus.puz"
+pdf=$(wait_pdf marker2 rebus.puz) || fail "no PDF after quick print of the solution of rebus.puz"
 cp "$pdf" rebus-solution.pdf
 close_program 'Gridwell'
 to_png rebus-solution.pdf rebus-solution
@@ -159,7 +171,7 @@ xdotool key alt+c && sleep 0.3 && xdotool key ctrl+a BackSpace && xdotool type 2
 sleep 0.5
 import -window root print-dialog.png
 xdotool key Return
-pdf=$(wait_pdf marker3) || fail "no PDF after Print with two pages"
+pdf=$(wait_pdf marker3 everyday15.puz) || fail "no PDF after Print with two pages"
 cp "$pdf" two-pages.pdf
 close_program 'Gridwell'
 to_png two-pages.pdf two-pages

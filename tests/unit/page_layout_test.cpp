@@ -7,6 +7,7 @@
 
 #include "grid_builder.h"
 #include "print/layout/page_layout.h"
+#include "print/layout/plan_cache.h"
 #include "print/layout/print_items.h"
 #include "print/layout/text_wrap.h"
 
@@ -167,6 +168,39 @@ TEST(PageLayout, A39By39GridShrinksUntilItFitsThePage) {
     EXPECT_LT(plan.scale, 100);
     EXPECT_EQ(plan.grid.right - plan.grid.left, (39 * plan.cellHeight + 2));
     expectSound(dev, plan);
+}
+
+TEST(PlanCache, ReusesAPlanOnlyWhileDeviceItemsTextsPositionAndFacesStayTheSame) {
+    FakeDevice dev;
+    PlanCache cache;
+    PrintContent c = puzzle(15, 78, "A clue of middling length");
+    const uint32_t first = pageItems(PresetAsFilled | ItemTwoPages, 0, 0), second = pageItems(PresetAsFilled | ItemTwoPages, 0, 1);
+    const int step = cache.layout(dev, dev.letter(), c, first, "Arial").step;
+    cache.layout(dev, dev.letter(), c, second, "Arial");
+    // Two copies of a two-page print: both pages come from the cache the second time.
+    dev.scaleChanges = 0;
+    EXPECT_EQ(cache.layout(dev, dev.letter(), c, first, "Arial").step, step);
+    cache.layout(dev, dev.letter(), c, second, "Arial");
+    EXPECT_EQ(dev.scaleChanges, 0);
+
+    auto laysOutAgain = [&](const DeviceFacts& d, const PrintContent& content, uint32_t items, const char* faces) {
+        dev.scaleChanges = 0;
+        cache.layout(dev, d, content, items, faces);
+        return dev.scaleChanges > 0;
+    };
+    DeviceFacts a4 = dev.letter();
+    a4.printableHeight += 100;
+    EXPECT_TRUE(laysOutAgain(a4, c, first, "Arial"));
+    EXPECT_TRUE(laysOutAgain(dev.letter(), c, first & ~uint32_t(ItemTitle), "Arial"));
+    EXPECT_TRUE(laysOutAgain(dev.letter(), c, first, "Times New Roman"));
+    PrintContent moved = c;
+    moved.gridPosition = 2;
+    EXPECT_TRUE(laysOutAgain(dev.letter(), moved, first, "Arial"));
+    // A multi-letter entry typed since the last print adds a footnote under the grid.
+    PrintContent typed = c;
+    typed.footnotes = "(1) HEART ";
+    const PagePlan& plan = cache.layout(dev, dev.letter(), typed, first, "Arial");
+    EXPECT_TRUE(std::any_of(plan.texts.begin(), plan.texts.end(), [](const PlacedText& t) { return t.text == "(1) HEART"; }));
 }
 
 TEST(PageLayout, NoCluesAndNoTextsLeaveTheGridAtTheTopLeft) {

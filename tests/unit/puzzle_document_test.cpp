@@ -297,12 +297,14 @@ TEST_F(DocumentTest, CloseAsksAndTearsDown) {
     tools.events.clear();
     services.calls.clear();
     services.answers = {AnswerNo};
+    doc->printJob = std::make_unique<PrintState>();
     EXPECT_TRUE(doc->close());
     EXPECT_FALSE(doc->isOpen);
     EXPECT_FALSE(doc->isDirty);
     EXPECT_EQ(doc->grid, nullptr);
     EXPECT_EQ(doc->fileImage, nullptr);
     EXPECT_EQ(doc->printChoice, 255);
+    EXPECT_EQ(doc->printJob, nullptr);
     EXPECT_EQ(tools.events, (std::vector<int>{6, 7}));
     EXPECT_EQ(services.messages(), std::vector<std::string>{"questionById 11"});
     EXPECT_TRUE(services.has("title Gridwell"));

@@ -62,6 +62,10 @@ TEST_F(ItemsDialog, ScrambledSolutionDisablesSolutionGridAndFallsBackToAsFilled)
     EXPECT_FALSE(enabled(IDC_PRINT_SOLUTION_GRID));
     EXPECT_TRUE(on(IDC_PRINT_AS_FILLED));
     EXPECT_FALSE(on(IDC_PRINT_AUTHOR));
+    // The boxes show the items of the preset that replaced it.
+    EXPECT_TRUE(on(IDC_PRINT_LETTERS));
+    EXPECT_TRUE(on(IDC_PRINT_CLUES));
+    EXPECT_FALSE(on(IDC_PRINT_SOLUTION));
     click(IDCANCEL);
     EXPECT_TRUE(dialog->finished());
     EXPECT_EQ(dialog->result(), 0u);
@@ -155,6 +159,11 @@ TEST_F(PrintedPage, GridLinesNumbersLettersFillsAndCluesLandWhereThePlanSays) {
     EXPECT_EQ(page.pixel(g.left + cw / 2, g.top + ch), RGB(0, 0, 0));
     EXPECT_EQ(page.pixel(g.left + cw - 3, g.top + 3), RGB(255, 255, 255));
     EXPECT_EQ(page.pixel(g.left + 3 * cw + cw / 2, g.top + ch / 2), RGB(128, 128, 128));
+    // The grey stops at the lines: a block's right and bottom lines stay black, the
+    // grid's outer line beside a block too.
+    EXPECT_EQ(page.pixel(g.left + 2 * cw, g.top + ch + ch / 2), RGB(0, 0, 0));
+    EXPECT_EQ(page.pixel(g.left + cw + cw / 2, g.top + 2 * ch), RGB(0, 0, 0));
+    EXPECT_EQ(page.pixel(g.left + 4 * cw, g.top + ch / 2), RGB(0, 0, 0));
     // The number 1 in its corner and the solver's letter, not the solution's.
     auto drawn = [&](int column, int row, const std::string& text) {
         for (const PaintedText& t : trace)
