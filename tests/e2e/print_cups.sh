@@ -67,13 +67,6 @@ post() {  # command id
   timeout 60 "$WINE" explorer /desktop=gw,1024x768 "$POST" "$1" || fail "could not post command $1 to the program"
 }
 
-# A fresh prefix shows the tip of the day with the first puzzle of each run: it would
-# take the keys meant for the program (Alt+F4 would close the tip, not the program).
-tips_off() {
-  timeout 60 "$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Tools' /v OVtipofday.dll /d 0 /f >/dev/null 2>&1 ||
-    fail "could not switch the tip of the day off in the registry"
-}
-
 to_png() {  # pdf name
   pdftoppm -r 100 -png "$1" "$2" || fail "pdftoppm $1"
 }
@@ -118,7 +111,6 @@ expect_square() {  # pdf page first right bottom cells-between
 }
 
 start_cups
-tips_off
 
 # ---- quick print of the puzzle as currently filled
 touch marker1

@@ -46,7 +46,7 @@ dump_value() {  # dump name -> data
 # scripts that type into the grid or close the program by key turn it off first
 # (timer_tools.sh tests it).
 tip_of_day_off() {
-  "$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Tools' /v OVtipofday.dll /d 0 /f >/dev/null 2>&1 ||
+  timeout 60 "$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Tools' /v OVtipofday.dll /d 0 /f >/dev/null 2>&1 ||
     fail "could not turn the tip of the day off"
 }
 
