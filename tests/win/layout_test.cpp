@@ -91,14 +91,19 @@ TEST_F(Layouts, FirstRunShowsTheClueColumnRightOfTheGridAtThePreferredWidth) {
     EXPECT_EQ(shell->frame().layout()->type(), LayoutARDR);
 }
 
+// A callback of the platform's calling convention (a lambda is not one on x86).
+BOOL CALLBACK collectWindow(HWND w, LPARAM p) {
+    reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+    return TRUE;
+}
+
 TEST_F(Layouts, FloatingWindowsOpenAtTheTopLeftWithTheirDefaultSize) {
     auto shell = open(LayoutASDS);
     LayoutManager* layout = shell->frame().layout();
     const int width = 2 * layout->clueLists()->preferredWidth();
     const int height = 20 * layout->clueLists()->headerHeight();
     std::vector<HWND> order;
-    EnumWindows([](HWND w, LPARAM p) { reinterpret_cast<std::vector<HWND>*>(p)->push_back(w); return TRUE; },
-                reinterpret_cast<LPARAM>(&order));
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&order));
     auto rank = [&](HWND w) { return std::find(order.begin(), order.end(), w) - order.begin(); };
     for (int i = 0; i < 2; ++i) {
         EXPECT_LT(rank(layout->floatingWindow(i)), rank(shell->hwnd()));

@@ -74,10 +74,13 @@ TEST_F(ShellLoop, AcceleratorsReachTheCommands) {
     EXPECT_EQ(driver.unexpected, 0);
 }
 
+// A dialog procedure of the platform's calling convention (a lambda is not one on x86).
+INT_PTR CALLBACK plainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 TEST_F(ShellLoop, TheActiveModelessDialogKeepsItsKeys) {
     Shell shell("\"" + path + "\"");
     ASSERT_TRUE(shell.doc().isOpen);
-    HWND notepad = CreateDialogParamA(gridwellResources(), "NOTEPAD", shell.hwnd(), [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND notepad = CreateDialogParamA(gridwellResources(), "NOTEPAD", shell.hwnd(), plainDialog, 0);
     ASSERT_NE(notepad, nullptr);
     shell.app->setActiveModeless(notepad);
     CtrlHeld ctrl;
