@@ -20,12 +20,14 @@ public:
     virtual void deleteSection(const char* section) = 0;
 };
 
-// Reads a text only when it fits a caller's buffer of `capacity` characters with
-// its terminating zero; a longer stored text leaves `value` as it was.
+// Reads a text into a caller's buffer of `capacity` characters with its
+// terminating zero: a longer stored text is cut to capacity - 1 characters rather
+// than dropped, so a long font face survives instead of being replaced by a default.
 inline bool readTextLimited(SettingsStore& store, const char* section, const char* name, std::string& value,
                             size_t capacity) {
     std::string text;
-    if (!store.readText(section, name, text) || text.size() >= capacity) return false;
+    if (capacity == 0 || !store.readText(section, name, text)) return false;
+    if (text.size() >= capacity) text.resize(capacity - 1);
     value = text;
     return true;
 }

@@ -154,6 +154,8 @@ void Application::createPluginManager() {
     plugins_ = std::make_unique<PluginManager>(programFolder_, windowPort_.get());
 }
 
+PluginManager* Application::pluginManager() const { return dynamic_cast<PluginManager*>(plugins_.get()); }
+
 void Application::createBars() {
     if (mainWindow_) mainWindow_->createBars();
 }

@@ -11,6 +11,8 @@
 
 namespace gw {
 
+class PluginManager;
+
 class EditTarget;
 class HostWindowPort;
 class MainWindow;
@@ -45,6 +47,8 @@ public:
     // The main window with its menu, then the plug-ins, then the bars and container.
     bool createMainWindow();
     void createPluginManager();
+    // The loaded tools, for the Tools page; null before the manager is made.
+    PluginManager* pluginManager() const;
     void createBars();
 
     // Shows the window, processes the command line and runs the loop; the document

@@ -3,6 +3,7 @@
 #include "doc/puzzle_document.h"
 #include "print/print_command.h"
 #include "ports/core_context.h"
+#include "prefs/preference_sheet.h"
 #include "resources/resource_ids.h"
 #include "shell/application.h"
 #include "shell/frame_toolbar.h"
@@ -99,7 +100,10 @@ void MainWindow::gridCommand(int command, PuzzleGrid& grid) {
             if (PuzzleDocument* doc = core().document) print::runPrintCommand(*this, app_.resources(), *doc, command);
             break;
         case CMD_NOTEPAD: showNotepad(); break;
-        // The options belong to the preferences, which are not part of the program yet.
+        case CMD_OPTIONS:
+            if (PuzzleDocument* doc = core().document)
+                showPreferences({*this, *doc, app_.pluginManager(), app_.resources()});
+            break;
         default: break;
     }
 }

@@ -30,14 +30,7 @@ struct SavedDc {
     ~SavedDc() { RestoreDC(dc, saved); }
 };
 
-COLORREF printBlockColour(int index) {
-    switch (index) {
-        case PrintDarkGrey: return RGB(64, 64, 64);
-        case PrintGrey: return RGB(128, 128, 128);
-        case PrintLightGrey: return RGB(192, 192, 192);
-        default: return RGB(0, 0, 0);
-    }
-}
+
 
 void fillLine(HDC dc, HBRUSH brush, int x, int y, int w, int h) {
     RECT r{x, y, x + w, y + h};
@@ -178,6 +171,14 @@ void paintLetterCell(HDC dc, const GridCell& cell, const GridPaintParams& p, con
 
 }  // namespace
 
+COLORREF printBlockColour(int index) {
+    switch (index) {
+        case PrintDarkGrey: return RGB(64, 64, 64);
+        case PrintGrey: return RGB(128, 128, 128);
+        case PrintLightGrey: return RGB(192, 192, 192);
+        default: return RGB(0, 0, 0);
+    }
+}
 void paintGrid(HDC dc, const PuzzleGrid& g, const GridPaintParams& p) {
     if (p.cellWidth < 1 || p.cellHeight < 1) return;
     // The tools outlive the saved state: it is restored (deselecting them) before they

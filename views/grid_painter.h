@@ -23,6 +23,8 @@ constexpr unsigned ScreenPaintFlags = 1791;
 
 // The print block fills chosen by "Print"/"printbrushindex".
 enum PrintBrushIndex : int { PrintBlack = 0, PrintDarkGrey = 1, PrintGrey = 2, PrintLightGrey = 3, PrintOutlineOnly = 4 };
+// The fill of a printed block for a brush index (outline-only blocks are not filled).
+COLORREF printBlockColour(int index);
 
 // One text output of a paint, recorded when a trace is asked for (tests and print layout).
 struct PaintedText {

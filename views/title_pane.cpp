@@ -98,6 +98,18 @@ void TitlePane::measure() {
     }
 }
 
+void TitlePane::setFonts(HFONT title, HFONT author, HFONT copyright) {
+    size_t i = 0;
+    if (hasTitle_) items_[i++].font = title;
+    // Author and copyright are each present or not; the copyright is always last.
+    if (i < items_.size() && !(hasCopyright_ && i == items_.size() - 1)) items_[i++].font = author;
+    if (hasCopyright_) items_.back().font = copyright;
+    height_ = characterHeight(hwnd_, title) + titlepane::ExtraHeight;
+    measure();
+    place(width_);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void TitlePane::place(int width) {
     width_ = width < 0 ? 0 : width;
     MoveWindow(hwnd_, 0, 0, width_, height_, TRUE);

@@ -31,6 +31,9 @@ public:
     // Shows the hint (with a tooltip quoting the notes) or removes it; a puzzle
     // without a title shows none.
     void setHint(const std::string& notes);
+    // New faces from the preferences: the strip takes the title font's height and
+    // lays its items out again (the frame then places the views below it).
+    void setFonts(HFONT title, HFONT author, HFONT copyright);
     HWND hintButton() const { return hint_; }
     std::string hintTooltip() const;
 

@@ -1,0 +1,61 @@
+#include "prefs/picture_list.h"
+
+namespace gw {
+
+PictureList::~PictureList() {
+    for (HBITMAP b : pictures_)
+        if (b) DeleteObject(b);
+}
+
+void PictureList::attach(HWND list, HINSTANCE resources, const std::vector<Entry>& entries, int columns, int rows,
+                         Painter painter) {
+    list_ = list;
+    entries_ = entries;
+    painter_ = std::move(painter);
+    RECT r{};
+    GetClientRect(list, &r);
+    SendMessageA(list, LB_SETCOLUMNWIDTH, WPARAM(r.right / columns), 0);
+    SendMessageA(list, LB_SETITEMHEIGHT, 0, LPARAM(r.bottom / rows));
+    for (const Entry& e : entries_) {
+        pictures_.push_back(e.bitmap ? LoadBitmapA(resources, e.bitmap) : nullptr);
+        SendMessageA(list, LB_ADDSTRING, 0, LPARAM(e.value));
+    }
+}
+
+void PictureList::select(int value) {
+    int index = -1;
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].value == value) index = int(i);
+    SendMessageA(list_, LB_SETCURSEL, WPARAM(index), 0);
+}
+
+int PictureList::selected(int fallback) const {
+    const LRESULT index = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+    if (index < 0 || size_t(index) >= entries_.size()) return fallback;
+    return entries_[size_t(index)].value;
+}
+
+bool PictureList::draw(const DRAWITEMSTRUCT& item) const {
+    if (item.hwndItem != list_ || item.itemID >= entries_.size()) return false;
+    HDC dc = item.hDC;
+    const RECT& cell = item.rcItem;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(dc, &cell, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (HBITMAP picture = pictures_[item.itemID]) {
+        BITMAP info{};
+        GetObjectA(picture, sizeof info, &info);
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(source, picture);
+        const int x = cell.left + (cell.right - cell.left - info.bmWidth) / 2;
+        const int y = cell.top + (cell.bottom - cell.top - info.bmHeight) / 2;
+        BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+        SelectObject(source, old);
+        DeleteDC(source);
+    } else if (painter_) {
+        painter_(dc, cell, int(item.itemID), selected);
+    }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &cell);
+    return true;
+}
+
+}  // namespace gw
