@@ -110,6 +110,8 @@ void SplitPane::reorder(const std::vector<HWND>& order) {
         if (std::find(children_.begin(), children_.end(), c) == children_.end()) return;
     children_ = order;
     layout(extents());
+    // A child that only moved keeps its size and gets no paint of its own.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void SplitPane::move(int x, int y, int width, int height) {
