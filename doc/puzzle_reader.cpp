@@ -112,17 +112,13 @@ public:
     }
 };
 
-bool readImage(ByteWindow& in, PuzzleFileImage& image) {
-    BusyIndicator busy;
-    clearContents(image);
-
-    // Header.
+// The fixed header: false (with the user told why) when it is not one this program reads.
+bool readHeader(ByteWindow& in, PuzzleFileImage& image) {
     image.header = FileHeader{};
     const size_t got = std::min(in.ensure(FileHeaderSize), size_t(FileHeaderSize));
     std::memcpy(image.header.bytes.data(), in.data(), got);
     in.consume(got);
     const int major = image.versionMajor();
-    const int version = image.versionNumber();
     if (got < size_t(FileHeaderSize)) {
         if (major > 1) warnWithId(IDS_LATER_VERSION);
         warnWithId(IDS_READ_ERROR);
@@ -149,64 +145,63 @@ bool readImage(ByteWindow& in, PuzzleFileImage& image) {
         warnWithId(IDS_NOT_A_PUZZLE);
         return false;
     }
+    return true;
+}
 
-    auto readError = [&]() {
-        clearContents(image);
-        warnWithId(IDS_READ_ERROR);
-        return false;
-    };
-
-    // Grids.
+// Grids, texts, clues and (from version 1.1) notes; false when any is cut short.
+bool readBody(ByteWindow& in, PuzzleFileImage& image) {
+    const FileHeader& h = image.header;
     const size_t squares = size_t(h.width()) * size_t(h.height());
-    if (in.ensure(squares) < squares) return readError();
-    image.solution.assign(reinterpret_cast<const char*>(in.data()), squares);
-    in.consume(squares);
-    if (in.ensure(squares) < squares) return readError();
-    image.fill.assign(reinterpret_cast<const char*>(in.data()), squares);
-    in.consume(squares);
-
-    // Texts and clues: all must be there.
+    for (std::string* grid : {&image.solution, &image.fill}) {
+        if (in.ensure(squares) < squares) return false;
+        grid->assign(reinterpret_cast<const char*>(in.data()), squares);
+        in.consume(squares);
+    }
     for (std::string* text : {&image.title, &image.author, &image.copyright})
-        if (readString(in, *text) != StringResult::Ok) return readError();
+        if (readString(in, *text) != StringResult::Ok) return false;
     image.clues.resize(size_t(h.clueCount()));
     for (std::string& clue : image.clues)
-        if (readString(in, clue) != StringResult::Ok) return readError();
-
-    if (version >= 11) {
+        if (readString(in, clue) != StringResult::Ok) return false;
+    if (image.versionNumber() >= 11) {
         const StringResult r = readString(in, image.notes);
-        if (r == StringResult::Error) return readError();
+        if (r == StringResult::Error) return false;
         if (r == StringResult::Missing) image.notes.clear();
     }
+    return true;
+}
 
-    if (version >= 12) {
-        for (;;) {
-            if (in.ensure(SectionHeaderSize) < SectionHeaderSize) break;
-            const uint8_t* p = in.data();
-            char tag[5] = {char(p[0]), char(p[1]), char(p[2]), char(p[3]), 0};
-            const size_t n = size_t(p[4] | (p[5] << 8));
-            const uint16_t sum = uint16_t(p[6] | (p[7] << 8));
-            const size_t whole = SectionHeaderSize + n + 1;
-            const size_t reach = PuzzleFileImage::isGridSectionTag(tag) ? whole : ReadBufferSize;
-            if (whole > reach || in.ensure(whole) < whole) break;
-            p = in.data();
-            const uint8_t* data = p + SectionHeaderSize;
-            if (regionChecksum(data, int(n), 0) == sum) {
-                if (PuzzleFileImage::isGridSectionTag(tag))
-                    image.setGridSection(tag, data, int(n));
-                else
-                    image.setExtraSection(tag, data, int(n));
-            } else {
-                warnWithId(IDS_CORRUPT_SECTION);
-            }
-            const bool terminated = p[SectionHeaderSize + n] == 0;
-            in.consume(whole);
-            if (!terminated) break;
+// The tagged sections after the notes, up to the first one that is cut short or
+// not terminated; one whose checksum is wrong is reported and left out.
+void readSections(ByteWindow& in, PuzzleFileImage& image) {
+    for (;;) {
+        if (in.ensure(SectionHeaderSize) < SectionHeaderSize) return;
+        const uint8_t* p = in.data();
+        char tag[5] = {char(p[0]), char(p[1]), char(p[2]), char(p[3]), 0};
+        const size_t n = size_t(p[4] | (p[5] << 8));
+        const uint16_t sum = uint16_t(p[6] | (p[7] << 8));
+        const size_t whole = SectionHeaderSize + n + 1;
+        const size_t reach = PuzzleFileImage::isGridSectionTag(tag) ? whole : ReadBufferSize;
+        if (whole > reach || in.ensure(whole) < whole) return;
+        p = in.data();
+        const uint8_t* data = p + SectionHeaderSize;
+        if (regionChecksum(data, int(n), 0) == sum) {
+            if (PuzzleFileImage::isGridSectionTag(tag))
+                image.setGridSection(tag, data, int(n));
+            else
+                image.setExtraSection(tag, data, int(n));
+        } else {
+            warnWithId(IDS_CORRUPT_SECTION);
         }
+        const bool terminated = p[SectionHeaderSize + n] == 0;
+        in.consume(whole);
+        if (!terminated) return;
     }
+}
 
-    // Checksums.
-    const bool notesCounted = version >= 13;
-    const ImageChecksums sums = computeChecksums(image, notesCounted);
+bool checksumsMatch(const PuzzleFileImage& image) {
+    const FileHeader& h = image.header;
+    const int version = image.versionNumber();
+    const ImageChecksums sums = computeChecksums(image, version >= 13);
     bool ok = sums.file == h.u16(HdrFileChecksum);
     if (version >= 11) {
         const uint16_t parts[4] = {sums.header, sums.solution, sums.fill, sums.text};
@@ -215,7 +210,20 @@ bool readImage(ByteWindow& in, PuzzleFileImage& image) {
             ok = ok && h.bytes[size_t(HdrMaskedHigh + i)] == uint8_t((parts[i] >> 8) ^ image.mask[size_t(4 + i)]);
         }
     }
-    if (!ok) {
+    return ok;
+}
+
+bool readImage(ByteWindow& in, PuzzleFileImage& image) {
+    BusyIndicator busy;
+    clearContents(image);
+    if (!readHeader(in, image)) return false;
+    if (!readBody(in, image)) {
+        clearContents(image);
+        warnWithId(IDS_READ_ERROR);
+        return false;
+    }
+    if (image.versionNumber() >= 12) readSections(in, image);
+    if (!checksumsMatch(image)) {
         clearContents(image);
         warnWithId(IDS_NOT_A_PUZZLE);
         return false;
