@@ -38,28 +38,12 @@ void clue(JsonWriter& json, int number, const char* direction, const std::string
     json.endObject();
 }
 
-}  // namespace
+void field(JsonWriter& json, const char* name, const std::string& value) {
+    json.key(name);
+    json.value(value);
+}
 
-int infoCommand(PuzzleDocument& doc, const std::string& path) {
-    auto image = std::make_unique<PuzzleFileImage>();
-    if (!readPuzzleFile(path, *image)) return 1;
-    // The document takes over the image and strips what it keeps itself; report the file as read.
-    const PuzzleFileImage raw = *image;
-    if (!doc.buildFromImage(std::move(image), path)) return 1;
-    const PuzzleGrid& g = *doc.grid;
-    const int w = g.width, h = g.height;
-
-    JsonWriter json(stdout);
-    json.beginObject();
-    json.key("file");
-    json.value(path);
-    json.key("version");
-    json.value(std::string(reinterpret_cast<const char*>(&raw.header.bytes[HdrVersion]),
-                           strnlen(reinterpret_cast<const char*>(&raw.header.bytes[HdrVersion]), 4)));
-    json.key("width");
-    json.value(w);
-    json.key("height");
-    json.value(h);
+void flags(JsonWriter& json, const PuzzleDocument& doc) {
     json.key("flags");
     json.beginObject();
     json.key("diagramless");
@@ -71,25 +55,15 @@ int infoCommand(PuzzleDocument& doc, const std::string& path) {
     json.key("scrambled");
     json.value(doc.isScrambled);
     json.endObject();
-    json.key("title");
-    json.value(raw.title);
-    json.key("author");
-    json.value(raw.author);
-    json.key("copyright");
-    json.value(raw.copyright);
-    json.key("notes");
-    json.value(raw.notes);
-    json.key("solution");
-    rows(json, raw.solution, w, h);
-    json.key("fill");
-    rows(json, raw.fill, w, h);
+}
 
-    json.key("clueCount");
-    json.value(raw.header.clueCount());
+// The clues in the order they are numbered: by square, Across before Down.
+void clues(JsonWriter& json, const PuzzleDocument& doc) {
+    const PuzzleGrid& g = *doc.grid;
     json.key("clues");
     json.beginArray();
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < g.height; ++y) {
+        for (int x = 0; x < g.width; ++x) {
             const GridCell& c = g.cell(x, y);
             if (!c.isLetter) continue;
             const ClueEntry& e = doc.clues->entry(x, y);
@@ -98,7 +72,9 @@ int infoCommand(PuzzleDocument& doc, const std::string& path) {
         }
     }
     json.endArray();
+}
 
+void rebusTable(JsonWriter& json, const PuzzleGrid& g) {
     json.key("rebusTable");
     json.beginArray();
     if (g.rebusTable) {
@@ -114,20 +90,22 @@ int infoCommand(PuzzleDocument& doc, const std::string& path) {
         }
     }
     json.endArray();
+}
 
-    // Per square: the saved state bits, row by row, and the squares with rebus content.
+// Per square: the saved state bits, row by row, and the squares with rebus content.
+void squares(JsonWriter& json, const PuzzleGrid& g) {
     json.key("squareFlags");
     json.beginArray();
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < g.height; ++y) {
         json.beginArray();
-        for (int x = 0; x < w; ++x) json.value(int(g.cell(x, y).flags & SavedFlagsMask));
+        for (int x = 0; x < g.width; ++x) json.value(int(g.cell(x, y).flags & SavedFlagsMask));
         json.endArray();
     }
     json.endArray();
     json.key("rebusSquares");
     json.beginArray();
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < g.height; ++y) {
+        for (int x = 0; x < g.width; ++x) {
             const GridCell& c = g.cell(x, y);
             if (!c.solutionRebus && !c.userRebus) continue;
             json.beginObject();
@@ -147,7 +125,9 @@ int infoCommand(PuzzleDocument& doc, const std::string& path) {
         }
     }
     json.endArray();
+}
 
+void sections(JsonWriter& json, const PuzzleFileImage& raw) {
     json.key("sections");
     json.beginArray();
     for (const ExtraSection& s : raw.sections) {
@@ -159,6 +139,42 @@ int infoCommand(PuzzleDocument& doc, const std::string& path) {
         json.endObject();
     }
     json.endArray();
+}
+
+}  // namespace
+
+int infoCommand(PuzzleDocument& doc, const std::string& path) {
+    auto image = std::make_unique<PuzzleFileImage>();
+    if (!readPuzzleFile(path, *image)) return 1;
+    // The document takes over the image and strips what it keeps itself; report the file as read.
+    const PuzzleFileImage raw = *image;
+    if (!doc.buildFromImage(std::move(image), path)) return 1;
+    const PuzzleGrid& g = *doc.grid;
+    const char* version = reinterpret_cast<const char*>(&raw.header.bytes[HdrVersion]);
+
+    JsonWriter json(stdout);
+    json.beginObject();
+    field(json, "file", path);
+    field(json, "version", std::string(version, strnlen(version, 4)));
+    json.key("width");
+    json.value(g.width);
+    json.key("height");
+    json.value(g.height);
+    flags(json, doc);
+    field(json, "title", raw.title);
+    field(json, "author", raw.author);
+    field(json, "copyright", raw.copyright);
+    field(json, "notes", raw.notes);
+    json.key("solution");
+    rows(json, raw.solution, g.width, g.height);
+    json.key("fill");
+    rows(json, raw.fill, g.width, g.height);
+    json.key("clueCount");
+    json.value(raw.header.clueCount());
+    clues(json, doc);
+    rebusTable(json, g);
+    squares(json, g);
+    sections(json, raw);
     json.endObject();
     json.finish();
     return 0;
