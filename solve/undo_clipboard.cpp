@@ -33,6 +33,49 @@ void appendCellText(std::string& out, const GridCell& c) {
     out += ']';
 }
 
+// Cells a pasted text fills: a bracket group belongs to the character before it and
+// adds none. -1 when a group is not closed.
+int pastedCellCount(const std::string& text) {
+    int cells = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (text[i] == '[') {
+            const size_t close = text.find(']', i + 1);
+            if (close == std::string::npos) return -1;
+            i = close + 1;
+        } else {
+            ++cells;
+            ++i;
+        }
+    }
+    return cells;
+}
+
+// Enters the bracket group that starts at text[i] into a cell and moves i past it;
+// false (i unchanged) when the group is not closed. "[#" with decimal digits is a
+// symbol by its code. Anything else in brackets is entered as text, so a typed '#'
+// (copied as "H[#]") comes back as itself.
+bool enterBracketGroup(PuzzleGrid& grid, int x, int y, const std::string& text, size_t& i, bool pencil) {
+    const size_t close = text.find(']', i + 1);
+    if (close == std::string::npos) return false;
+    size_t j = i + 2;
+    unsigned code = 0;
+    for (; j < close && isAsciiDigit(text[j]); ++j) code = (code * 10 + unsigned(text[j] - '0')) % 256;
+    if (text[i + 1] == '#' && j > i + 2 && j == close) {
+        grid.SetCellEntry(x, y, char(static_cast<unsigned char>(code)), pencil, true);
+    } else {
+        const size_t length = close - (i + 1);
+        char group[MaxBracketText + 1] = {};
+        const size_t keep = length < size_t(MaxBracketText) ? length : size_t(MaxBracketText);
+        std::memcpy(group, text.data() + i + 1, keep);
+        if (keep == 1)
+            grid.SetCellEntry(x, y, group[0], pencil, false);
+        else
+            grid.SetCellText(x, y, group, pencil);
+    }
+    i = close + 1;
+    return true;
+}
+
 }  // namespace
 
 std::string PuzzleGrid::WordText(int x1, int y1, int x2, int y2) const {
@@ -132,19 +175,8 @@ void PuzzleGrid::PasteWord(const std::string& text) {
         for (int y = y1; y <= y2; ++y)
             if (isWhite(x, y)) ++rangeCells;
 
-    // A bracket group belongs to the character before it and adds no cell.
-    const size_t n = text.size();
-    int textCells = 0;
-    for (size_t i = 0; i < n;) {
-        if (text[i] == '[') {
-            const size_t close = text.find(']', i + 1);
-            if (close == std::string::npos) return;
-            i = close + 1;
-        } else {
-            ++textCells;
-            ++i;
-        }
-    }
+    const int textCells = pastedCellCount(text);
+    if (textCells < 0) return;
     if (textCells > rangeCells &&
         ui().questionById(IDS_PASTE_TRUNCATE, ButtonsOkCancel) != AnswerOk)
         return;
@@ -154,38 +186,17 @@ void PuzzleGrid::PasteWord(const std::string& text) {
 
     // A malformed bracket group stops the paste where it is; what was entered
     // before it stays, and is still repainted and undoable as one word.
+    const size_t n = text.size();
     size_t i = 0;
     bool stopped = false;
     for (int x = x1; x <= x2 && i < n && !stopped; ++x) {
-        for (int y = y1; y <= y2 && i < n && !stopped; ++y) {
+        for (int y = y1; y <= y2 && i < n; ++y) {
             if (!isWhite(x, y)) continue;
             const char c = text[i++];
             const bool pencil = letters::isLower(c);
             if (i < n && text[i] == '[') {
-                const size_t close = text.find(']', i + 1);
-                if (close == std::string::npos) {
-                    stopped = true;
-                    break;
-                }
-                // "[#" with decimal digits is a symbol by its code. Anything else in
-                // brackets is entered as text, so a typed '#' (copied as "H[#]")
-                // comes back as itself.
-                size_t j = i + 2;
-                unsigned code = 0;
-                for (; j < close && isAsciiDigit(text[j]); ++j) code = (code * 10 + unsigned(text[j] - '0')) % 256;
-                if (text[i + 1] == '#' && j > i + 2 && j == close) {
-                    SetCellEntry(x, y, char(static_cast<unsigned char>(code)), pencil, true);
-                } else {
-                    const size_t length = close - (i + 1);
-                    char group[MaxBracketText + 1] = {};
-                    const size_t keep = length < size_t(MaxBracketText) ? length : size_t(MaxBracketText);
-                    std::memcpy(group, text.data() + i + 1, keep);
-                    if (keep == 1)
-                        SetCellEntry(x, y, group[0], pencil, false);
-                    else
-                        SetCellText(x, y, group, pencil);
-                }
-                i = close + 1;
+                stopped = !enterBracketGroup(*this, x, y, text, i, pencil);
+                if (stopped) break;
             } else {
                 SetCellEntry(x, y, c, pencil, false);
             }
