@@ -272,6 +272,60 @@ TEST_F(Preferences, CancelLeavesEverythingAsItWas) {
     EXPECT_EQ(fonts.printBrushIndex, 0);
 }
 
+// Pressing Apply disables it (and Cancel): the focus must move on, or Escape and Tab
+// stop reaching the sheet. A layout change also rebuilds the grid behind the sheet.
+TEST_F(Preferences, AfterApplyTheKeyboardStaysWithTheSheet) {
+    auto shell = open();
+    HWND focus = nullptr, ok = nullptr;
+    withSheet(*shell, [&](HWND sheet) {
+        HWND page = showPage(sheet, DisplayTab);
+        pick(page, IDC_LAYOUT_LIST, 0);
+        HWND apply = GetDlgItem(sheet, ApplyButton);
+        SetFocus(apply);
+        SendMessageA(apply, BM_CLICK, 0, 0);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!IsDialogMessageA(sheet, &msg)) DispatchMessageA(&msg);
+        }
+        focus = GetFocus();
+        ok = GetDlgItem(sheet, IDOK);
+        PropSheet_PressButton(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(shell->frame().layout()->type(), LayoutABDB);
+    EXPECT_EQ(focus, ok);
+}
+
+// A grid of blocks only never reads its solving preferences when shown; edited on
+// the Solving page they must start from, and return to, what is stored.
+TEST_F(Preferences, SolvingPreferencesOfAGridWithoutLettersAreReadAndKept) {
+    test::PuzBuilder b;
+    b.width = 3;
+    b.height = 3;
+    b.solution = std::string(9, '.');
+    b.fill = b.solution;
+    const std::vector<uint8_t> bytes = b.build();
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    const std::string key = std::string(SettingsRoot) + "\\grid";
+    RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "cursorskip", REG_SZ, "0", 2);
+    RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "autonavswitch", REG_SZ, "1", 2);
+    auto shell = std::make_unique<Shell>("\"" + path + "\"");
+    ASSERT_TRUE(shell->doc().isOpen);
+    bool skipShown = true, switchShown = false;
+    withSheet(*shell, [&](HWND sheet) {
+        HWND page = showPage(sheet, SolvingTab);
+        skipShown = isChecked(page, IDC_SKIP_AFTER_LETTER);
+        switchShown = isChecked(page, IDC_AUTONAV_SWITCH);
+        click(page, IDC_ARROW_PAUSE);
+        PropSheet_PressButton(sheet, PSBTN_OK);
+    });
+    EXPECT_FALSE(skipShown);
+    EXPECT_TRUE(switchShown);
+    shell.reset();
+    EXPECT_EQ(registryValue("grid", "arrowpause"), "0");
+    EXPECT_EQ(registryValue("grid", "cursorskip"), "0");
+    EXPECT_EQ(registryValue("grid", "autonavswitch"), "1");
+}
+
 #ifdef GW_TEST_TOOLS_DIR
 // Tools A, B and C of the test scenario all listen to event 5; the last loaded is listed first.
 TEST_F(Preferences, AToolDisabledOnTheToolsPageHearsNothingAndStaysDisabled) {
