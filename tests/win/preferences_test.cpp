@@ -361,6 +361,43 @@ TEST_F(Preferences, AToolDisabledOnTheToolsPageHearsNothingAndStaysDisabled) {
     PluginManager restarted(scenario);
     EXPECT_FALSE(restarted.tools().front()->enabled);
 }
+
+// The message for a tool without setup belongs to the main window; while it is up the
+// sheet must not take clicks (OK there would end the sheet beneath the page's call).
+HWND g_sheetDuringSetup = nullptr;
+int g_sheetEnabledDuringSetup = -1;
+
+BOOL CALLBACK answerInformation(HWND hwnd, LPARAM) {
+    char title[64] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (std::string(title) != "Gridwell Information") return TRUE;
+    g_sheetEnabledDuringSetup = IsWindowEnabled(g_sheetDuringSetup) ? 1 : 0;
+    PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+void CALLBACK onSetupTimer(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), &answerInformation, 0);
+}
+
+TEST_F(Preferences, TheSheetWaitsForAToolsSetup) {
+    auto shell = open();
+    std::string scenario = std::string(GW_TEST_TOOLS_DIR) + "\\order";
+    std::replace(scenario.begin(), scenario.end(), '/', '\\');
+    auto tools = std::make_unique<PluginManager>(scenario);
+    bool enabledAfter = false;
+    withSheet([&] { showPreferences({shell->frame(), shell->doc(), tools.get(), gridwellResources()}); },
+              [&](HWND sheet) {
+                  HWND page = showPage(sheet, ToolsTab);
+                  g_sheetDuringSetup = sheet;
+                  const UINT_PTR timer = SetTimer(nullptr, 0, 30, &onSetupTimer);
+                  click(page, IDC_TOOL_OPTIONS);  // Tool C has no setup
+                  KillTimer(nullptr, timer);
+                  enabledAfter = IsWindowEnabled(sheet) != FALSE;
+              });
+    EXPECT_EQ(g_sheetEnabledDuringSetup, 0);
+    EXPECT_TRUE(enabledAfter);
+}
 #endif
 
 }  // namespace
