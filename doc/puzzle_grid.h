@@ -129,6 +129,9 @@ public:
     // --- lifecycle and preferences ---
     void AttachView(GridViewPort* gridView);
     void ReattachView(GridViewPort* gridView);
+    // Reads the solving preferences into the fields; a grid without white cells
+    // does this only when they are about to be edited, so that edits are kept.
+    void ReadSolvePreferences();
     void SaveSolvePreferences();
     void ToggleSkipAfterEntry();
 

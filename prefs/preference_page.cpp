@@ -4,6 +4,12 @@
 #include "shell/main_window.h"
 
 namespace gw {
+namespace {
+
+// Posted after Apply, once the sheet has disabled its Apply button.
+constexpr UINT FocusAfterApply = WM_APP + 13;
+
+}  // namespace
 
 PreferencePage::PreferencePage(PreferenceContext& context, const char* templateName, int titleId, const char* helpTopic)
     : context_(context), templateName_(templateName), title_(stringText(titleId)), helpTopic_(helpTopic) {}
@@ -45,8 +51,19 @@ INT_PTR CALLBACK PreferencePage::dialogProc(HWND dialog, UINT msg, WPARAM wp, LP
         case WM_COMMAND: self->command(LOWORD(wp), HIWORD(wp)); return TRUE;
         case WM_DRAWITEM: return self->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)) ? TRUE : FALSE;
         case WM_NOTIFY: return self->notify(*reinterpret_cast<const NMHDR*>(lp), lp);
+        case FocusAfterApply: self->keepFocusUsable(); return TRUE;
         default: return self->message(msg, wp, lp) ? TRUE : FALSE;
     }
+}
+
+// Pressing Apply leaves the focus on a button that is then disabled (Apply, or
+// Cancel once it cannot undo anything): the keyboard, Escape included, would no
+// longer reach the sheet. The default button takes it instead.
+void PreferencePage::keepFocusUsable() {
+    HWND s = sheet();
+    HWND focus = GetFocus();
+    if (focus && IsChild(s, focus) && IsWindowEnabled(focus)) return;
+    SendMessageA(s, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(s, IDOK)), TRUE);
 }
 
 INT_PTR PreferencePage::notify(const NMHDR& header, LPARAM lp) {
@@ -56,6 +73,7 @@ INT_PTR PreferencePage::notify(const NMHDR& header, LPARAM lp) {
             // cancel.
             const bool closing = reinterpret_cast<const PSHNOTIFY*>(lp)->lParam != 0;
             if (apply() && !closing) cancelToClose();
+            if (!closing) PostMessageA(page_, FocusAfterApply, 0, 0);
             SetWindowLongPtrA(page_, DWLP_MSGRESULT, PSNRET_NOERROR);
             return TRUE;
         }

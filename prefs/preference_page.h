@@ -63,6 +63,7 @@ protected:
 private:
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR notify(const NMHDR& header, LPARAM lp);
+    void keepFocusUsable();
     HWND sheet() const { return GetParent(page_); }
 
     const char* templateName_;

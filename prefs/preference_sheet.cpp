@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "doc/puzzle_document.h"
+#include "doc/puzzle_grid.h"
 #include "prefs/colors_page.h"
 #include "prefs/display_page.h"
 #include "prefs/fonts_page.h"
@@ -16,6 +18,10 @@ namespace gw {
 
 void showPreferences(const PreferenceContext& given) {
     PreferenceContext context = given;
+    // A grid without white cells never read its solving preferences: the pages
+    // would show and edit defaults that are then not stored at close.
+    if (PuzzleGrid* grid = context.document.grid.get(); grid && !grid->preferencesLoaded)
+        grid->ReadSolvePreferences();
     std::vector<std::unique_ptr<PreferencePage>> pages;
     pages.push_back(std::make_unique<DisplayPage>(context));
     pages.push_back(std::make_unique<SolvingPage>(context));

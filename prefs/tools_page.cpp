@@ -49,7 +49,12 @@ void ToolsPage::command(int id, int code) {
     if (id == IDC_TOOL_LIST && code == LBN_SELCHANGE) {
         showState(tool);
     } else if (id == IDC_TOOL_OPTIONS && code == BN_CLICKED) {
+        // The tool's dialog, or the no-preferences message, belongs to the main
+        // window: the sheet waits for it, or it could be closed underneath.
+        HWND sheet = GetParent(page_);
+        EnableWindow(sheet, FALSE);
         context_.tools->toolSetup(tool);
+        EnableWindow(sheet, TRUE);
         SetFocus(page_);
     } else if (id == IDC_TOOL_ENABLE && code == BN_CLICKED) {
         context_.tools->toggleTool(tool);

@@ -36,12 +36,21 @@ void PuzzleGrid::AttachView(GridViewPort* gridView) {
     if (view) view->setCursorCell(x, y);
     SetDirection((cells[x][y].flags & AcrossStart) ? DirAcross : DirDown);
 
-    autoCheck = readSwitch(settings_names::AutoCheck, false);
-    fancyCursor = readSwitch(settings_names::FancyCursor, true);
+    ReadSolvePreferences();
     if (view) {
         view->setHandPointer(fancyCursor);
         view->takeFocus();
     }
+
+    key = 0;
+    keyKnown = false;
+    congratulated = false;
+    undo = UndoRecord{};
+}
+
+void PuzzleGrid::ReadSolvePreferences() {
+    autoCheck = readSwitch(settings_names::AutoCheck, false);
+    fancyCursor = readSwitch(settings_names::FancyCursor, true);
     cursorSkip = readSwitch(settings_names::CursorSkip, true);
     skipFilled = readSwitch(settings_names::SkipFilled, true);
     autoNavSwitch = readSwitch(settings_names::AutoNavSwitch, false);
@@ -55,11 +64,6 @@ void PuzzleGrid::AttachView(GridViewPort* gridView) {
     // and the toolbar button follow the stored value.
     pencilMode = usePencil == 0;
     TogglePencilMode();
-
-    key = 0;
-    keyKnown = false;
-    congratulated = false;
-    undo = UndoRecord{};
     preferencesLoaded = true;
 }
 

@@ -272,6 +272,52 @@ TEST_F(Preferences, CancelLeavesEverythingAsItWas) {
     EXPECT_EQ(fonts.printBrushIndex, 0);
 }
 
+// Pressing Apply disables it (and Cancel): the focus must move on, or Escape and Tab
+// stop reaching the sheet. A layout change also rebuilds the grid behind the sheet.
+TEST_F(Preferences, AfterApplyTheKeyboardStaysWithTheSheet) {
+    auto shell = open();
+    HWND focus = nullptr, ok = nullptr;
+    withSheet(*shell, [&](HWND sheet) {
+        HWND page = showPage(sheet, DisplayTab);
+        pick(page, IDC_LAYOUT_LIST, 0);
+        HWND apply = GetDlgItem(sheet, ApplyButton);
+        SetFocus(apply);
+        SendMessageA(apply, BM_CLICK, 0, 0);
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&msg);
+        focus = GetFocus();
+        ok = GetDlgItem(sheet, IDOK);
+        PropSheet_PressButton(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(shell->frame().layout()->type(), LayoutABDB);
+    EXPECT_EQ(focus, ok);
+}
+
+// A grid of blocks only never reads its solving preferences when shown; edited on
+// the Solving page they must start from, and return to, what is stored.
+TEST_F(Preferences, SolvingPreferencesOfAGridWithoutLettersAreReadAndKept) {
+    test::PuzBuilder b;
+    b.width = 3;
+    b.height = 3;
+    b.solution = std::string(9, '.');
+    b.fill = b.solution;
+    const std::vector<uint8_t> bytes = b.build();
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    const std::string key = std::string(SettingsRoot) + "\\grid";
+    RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "cursorskip", REG_SZ, "0", 2);
+    auto shell = std::make_unique<Shell>("\"" + path + "\"");
+    ASSERT_TRUE(shell->doc().isOpen);
+    bool skipShown = true;
+    withSheet(*shell, [&](HWND sheet) {
+        HWND page = showPage(sheet, SolvingTab);
+        skipShown = isChecked(page, IDC_SKIP_AFTER_LETTER);
+        click(page, IDC_ARROW_PAUSE);
+        PropSheet_PressButton(sheet, PSBTN_OK);
+    });
+    EXPECT_FALSE(skipShown);
+    shell.reset();
+    EXPECT_EQ(registryValue("grid", "arrowpause"), "0");
+}
+
 #ifdef GW_TEST_TOOLS_DIR
 // Tools A, B and C of the test scenario all listen to event 5; the last loaded is listed first.
 TEST_F(Preferences, AToolDisabledOnTheToolsPageHearsNothingAndStaysDisabled) {
@@ -306,6 +352,43 @@ TEST_F(Preferences, AToolDisabledOnTheToolsPageHearsNothingAndStaysDisabled) {
     EXPECT_EQ(registryValue("Tools", "ovtestc.dll"), "0");
     PluginManager restarted(scenario);
     EXPECT_FALSE(restarted.tools().front()->enabled);
+}
+
+// The message for a tool without setup belongs to the main window; while it is up the
+// sheet must not take clicks (OK there would end the sheet beneath the page's call).
+HWND g_sheetDuringSetup = nullptr;
+int g_sheetEnabledDuringSetup = -1;
+
+BOOL CALLBACK answerInformation(HWND hwnd, LPARAM) {
+    char title[64] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (std::string(title) != "Gridwell Information") return TRUE;
+    g_sheetEnabledDuringSetup = IsWindowEnabled(g_sheetDuringSetup) ? 1 : 0;
+    PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+void CALLBACK onSetupTimer(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), &answerInformation, 0);
+}
+
+TEST_F(Preferences, TheSheetWaitsForAToolsSetup) {
+    auto shell = open();
+    std::string scenario = std::string(GW_TEST_TOOLS_DIR) + "\\order";
+    std::replace(scenario.begin(), scenario.end(), '/', '\\');
+    auto tools = std::make_unique<PluginManager>(scenario);
+    bool enabledAfter = false;
+    withSheet([&] { showPreferences({shell->frame(), shell->doc(), tools.get(), gridwellResources()}); },
+              [&](HWND sheet) {
+                  HWND page = showPage(sheet, ToolsTab);
+                  g_sheetDuringSetup = sheet;
+                  const UINT_PTR timer = SetTimer(nullptr, 0, 30, &onSetupTimer);
+                  click(page, IDC_TOOL_OPTIONS);  // Tool C has no setup
+                  KillTimer(nullptr, timer);
+                  enabledAfter = IsWindowEnabled(sheet) != FALSE;
+              });
+    EXPECT_EQ(g_sheetEnabledDuringSetup, 0);
+    EXPECT_TRUE(enabledAfter);
 }
 #endif
 
