@@ -3,20 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "views/text_measure.h"
+
 namespace gw {
-namespace {
-
-SIZE textExtent(HFONT font, const std::string& text) {
-    SIZE size{0, 0};
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size;
-}
-
-}  // namespace
 
 bool EntryBox::acceptsChar(char c) {
     return IsCharAlphaNumericA(c) || (c != 0 && std::strchr("@#$%&+?", c) != nullptr);
@@ -30,7 +19,7 @@ EntryBox* EntryBox::openEditable(HWND owner, HINSTANCE instance, HFONT font, int
     box->row_ = row;
     box->initial_ = text.substr(0, MaxEntryLength);
     box->done_ = std::move(done);
-    SIZE size = textExtent(font, "WWWWWWWW");
+    SIZE size = textExtent(nullptr, font, "WWWWWWWW");
     if (!box->createWindow(owner, instance, font, WS_POPUP | WS_BORDER | ES_UPPERCASE | ES_AUTOHSCROLL, 0, left, bottom,
                            size.cx, size.cy + 2)) {
         delete box;
@@ -54,7 +43,7 @@ EntryBox* EntryBox::openHover(HWND owner, HINSTANCE instance, HFONT font, int co
     box->column_ = column;
     box->row_ = row;
     box->initial_ = text;
-    SIZE size = textExtent(font, text);
+    SIZE size = textExtent(nullptr, font, text);
     const int border = 2 * GetSystemMetrics(SM_CXBORDER);
     if (!box->createWindow(owner, instance, font, WS_POPUP | WS_BORDER | ES_READONLY | ES_CENTER,
                            WS_EX_NOACTIVATE | WS_EX_TOPMOST, left, bottom, size.cx + border + 2, size.cy + border)) {

@@ -5,21 +5,12 @@
 #include "resources/string_table.h"
 #include "shell/application.h"
 #include "views/secondary_math.h"
+#include "views/text_measure.h"
 
 namespace gw {
 namespace {
 
 constexpr char SymbolRole[] = "GridSymFont";
-
-int fontCharacterHeight(HWND hwnd, HFONT font) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return tm.tmHeight;
-}
 
 }  // namespace
 
@@ -44,7 +35,7 @@ bool SymbolPicker::build(HFONT symbolFont, POINT at) {
     LOGFONTA face{};
     if (symbolFont) GetObjectA(symbolFont, sizeof face, &face);
     font_.create(owner_, SymbolRole, picker::FontPoints, FW_NORMAL, face.lfFaceName[0] ? face.lfFaceName : "Webdings");
-    cell_ = fontCharacterHeight(owner_, font_.font()) + picker::CellExtra;
+    cell_ = characterHeight(owner_, font_.font()) + picker::CellExtra;
     const int width = picker::WidthInCells * cell_;
     const int height = picker::HeightInCells * cell_;
     // The work area of the monitor under the point: the picker stays clear of the
