@@ -6,6 +6,7 @@
 #include "resources/string_table.h"
 #include "shell/application.h"
 #include "shell/window_object.h"
+#include "views/text_measure.h"
 
 namespace gw {
 namespace {
@@ -13,26 +14,6 @@ namespace {
 constexpr int HintSize = 16;
 constexpr int HintGap = 4;  // between the title text and the hint button
 constexpr int ItemPadding = 5;
-
-int textWidth(HWND hwnd, HFONT font, const std::string& text) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    SIZE s{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &s);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return s.cx;
-}
-
-int characterHeight(HWND hwnd, HFONT font) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return tm.tmHeight;
-}
 
 }  // namespace
 
@@ -47,9 +28,9 @@ std::unique_ptr<TitlePane> TitlePane::create(HWND parent, HINSTANCE resources, c
     self->height_ = characterHeight(hwnd, t.titleFont) + titlepane::ExtraHeight;
     self->hasTitle_ = !t.title.empty();
     self->hasCopyright_ = !t.copyright.empty();
-    if (!t.title.empty()) self->items_.push_back({t.title, t.titleFont, 0, {}});
-    if (!t.author.empty()) self->items_.push_back({t.author, t.authorFont, 0, {}});
-    if (!t.copyright.empty()) self->items_.push_back({t.copyright, t.copyrightFont, 0, {}});
+    if (!t.title.empty()) self->items_.push_back({t.title, Role::Title, t.titleFont, 0, {}});
+    if (!t.author.empty()) self->items_.push_back({t.author, Role::Author, t.authorFont, 0, {}});
+    if (!t.copyright.empty()) self->items_.push_back({t.copyright, Role::Copyright, t.copyrightFont, 0, {}});
     attachWindowObject(hwnd, self.get(), &TitlePane::windowProc);
     self->measure();
     RECT r{};
@@ -93,17 +74,14 @@ void TitlePane::measure() {
     const int border = 2 * GetSystemMetrics(SM_CXBORDER) + ItemPadding;
     for (size_t i = 0; i < items_.size(); ++i) {
         Item& item = items_[i];
-        item.natural = textWidth(hwnd_, item.font, item.text) + border;
+        item.natural = textExtent(hwnd_, item.font, item.text).cx + border;
         if (i == 0 && hasTitle_ && hint_) item.natural += HintGap + HintSize;
     }
 }
 
 void TitlePane::setFonts(HFONT title, HFONT author, HFONT copyright) {
-    size_t i = 0;
-    if (hasTitle_) items_[i++].font = title;
-    // Author and copyright are each present or not; the copyright is always last.
-    if (i < items_.size() && !(hasCopyright_ && i == items_.size() - 1)) items_[i++].font = author;
-    if (hasCopyright_) items_.back().font = copyright;
+    for (Item& item : items_)
+        item.font = item.role == Role::Title ? title : item.role == Role::Author ? author : copyright;
     height_ = characterHeight(hwnd_, title) + titlepane::ExtraHeight;
     measure();
     place(width_);

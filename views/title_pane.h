@@ -37,8 +37,10 @@ public:
     HWND hintButton() const { return hint_; }
     std::string hintTooltip() const;
 
+    enum class Role { Title, Author, Copyright };
     struct Item {
         std::string text;
+        Role role = Role::Title;
         HFONT font = nullptr;
         int natural = 0;  // width the text asks for
         titlepane::Placement at;
