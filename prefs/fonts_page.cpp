@@ -28,6 +28,16 @@ int CALLBACK collectFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM
     return 1;
 }
 
+// The text of a face-list item; "" for none.
+std::string faceAt(HWND list, WPARAM index) {
+    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);
+    if (length <= 0) return {};
+    std::string face(size_t(length) + 1, '\0');
+    SendMessageA(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(face.data()));
+    face.resize(std::strlen(face.c_str()));
+    return face;
+}
+
 }  // namespace
 
 FontsPage::FontsPage(PreferenceContext& context)
@@ -69,13 +79,7 @@ std::string FontsPage::currentFace() const {
 std::string FontsPage::selectedFace() const {
     HWND list = item(IDC_FONT_FACES);
     const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    if (index < 0) return {};
-    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, WPARAM(index), 0);
-    if (length <= 0) return {};
-    std::string face(size_t(length) + 1, '\0');
-    SendMessageA(list, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(face.data()));
-    face.resize(std::strlen(face.c_str()));
-    return face;
+    return index < 0 ? std::string() : faceAt(list, WPARAM(index));
 }
 
 void FontsPage::showTargetFace() {
@@ -163,11 +167,8 @@ bool FontsPage::drawItem(const DRAWITEMSTRUCT& di) {
     const bool selected = (di.itemState & ODS_SELECTED) != 0;
     FillRect(di.hDC, &di.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (int(di.itemID) < 0) return true;
-    const LRESULT length = SendMessageA(di.hwndItem, CB_GETLBTEXTLEN, di.itemID, 0);
-    if (length <= 0) return true;
-    std::string face(size_t(length) + 1, '\0');
-    SendMessageA(di.hwndItem, CB_GETLBTEXT, di.itemID, reinterpret_cast<LPARAM>(face.data()));
-    face.resize(std::strlen(face.c_str()));
+    const std::string face = faceAt(di.hwndItem, di.itemID);
+    if (face.empty()) return true;
     HGDIOBJ old = SelectObject(di.hDC, sampleFont(face));
     SetBkMode(di.hDC, TRANSPARENT);
     SetTextColor(di.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

@@ -16,8 +16,7 @@
 
 namespace gw {
 
-void showPreferences(const PreferenceContext& given) {
-    PreferenceContext context = given;
+void showPreferences(PreferenceContext context) {
     // A grid without white cells never read its solving preferences: the pages
     // would show and edit defaults that are then not stored at close.
     if (PuzzleGrid* grid = context.document.grid.get(); grid && !grid->preferencesLoaded)

@@ -6,6 +6,6 @@
 namespace gw {
 
 // Shows the sheet on its first page and returns when it is closed.
-void showPreferences(const PreferenceContext& context);
+void showPreferences(PreferenceContext context);
 
 }  // namespace gw
