@@ -8,20 +8,12 @@
 #include "resources/resource_ids.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
+#include "shell/system_libraries.h"
 
 namespace gw::print {
 namespace {
 
 constexpr int AbortTextMax = 127;
-
-// comdlg32 is bound on first use, as the program's other common dialogs are.
-BOOL platformPrintDialog(PRINTDLGA* pd) {
-    static HMODULE library = LoadLibraryA("comdlg32.dll");
-    using Fn = BOOL(WINAPI*)(PRINTDLGA*);
-    static Fn fn = library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, "PrintDlgA")))
-                           : nullptr;
-    return fn ? fn(pd) : FALSE;
-}
 
 PrintDialogFn g_printDialog = nullptr;
 
@@ -120,11 +112,12 @@ HDC PrintJob::choosePrinter(bool quick, int& copies) {
     pd.hwndOwner = owner_;
     pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | (quick ? PD_RETURNDEFAULT : 0);
     pd.nCopies = 1;
-    BOOL ok = g_printDialog ? g_printDialog(&pd) : platformPrintDialog(&pd);
+    auto runDialog = [&pd] { return g_printDialog ? g_printDialog(&pd) : syslib::printDialog(&pd); };
+    BOOL ok = runDialog();
     if (!ok && quick) {
         // No default printer: the print dialog says so, or lets the user pick one.
         pd.Flags &= ~DWORD(PD_RETURNDEFAULT);
-        ok = g_printDialog ? g_printDialog(&pd) : platformPrintDialog(&pd);
+        ok = runDialog();
     }
     if (pd.hDevMode) GlobalFree(pd.hDevMode);
     if (pd.hDevNames) GlobalFree(pd.hDevNames);

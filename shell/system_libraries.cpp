@@ -51,6 +51,11 @@ BOOL chooseColour(CHOOSECOLORA* cc) {
     return fn ? fn(cc) : FALSE;
 }
 
+BOOL printDialog(PRINTDLGA* pd) {
+    static const auto fn = comdlg<BOOL(WINAPI*)(PRINTDLGA*)>("PrintDlgA");
+    return fn ? fn(pd) : FALSE;
+}
+
 UINT dragQueryFile(HDROP drop, UINT index, LPSTR file, UINT size) {
     static const auto fn = shell<UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT)>("DragQueryFileA");
     return fn ? fn(drop, index, file, size) : 0;

@@ -15,6 +15,7 @@ namespace gw::syslib {
 BOOL getOpenFileName(OPENFILENAMEA* ofn);
 BOOL getSaveFileName(OPENFILENAMEA* ofn);
 BOOL chooseColour(CHOOSECOLORA* cc);
+BOOL printDialog(PRINTDLGA* pd);
 UINT dragQueryFile(HDROP drop, UINT index, LPSTR file, UINT size);
 void dragFinish(HDROP drop);
 int shFileOperation(SHFILEOPSTRUCTA* op);
