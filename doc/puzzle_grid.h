@@ -202,6 +202,7 @@ private:
     void announceCompletion(bool wasEmpty);
     void jumpToBlankIfWanted();
     bool eraseOrCopyRange(int command, std::string* recorded);
+    void replayUndo(const UndoRecord& rec);
 };
 
 }  // namespace gw

@@ -1,6 +1,8 @@
 // The word clipboard (Cut, Copy, Paste, Erase, Selective Erase) and the
 // single-step undo, as served to the Edit menu.
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "doc/puzzle_grid.h"
 #include "ports/core_context.h"
@@ -10,8 +12,6 @@
 
 namespace gw {
 namespace {
-
-constexpr int MaxBracketText = 9;
 
 bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -33,47 +33,72 @@ void appendCellText(std::string& out, const GridCell& c) {
     out += ']';
 }
 
-// Cells a pasted text fills: a bracket group belongs to the character before it and
-// adds none. -1 when a group is not closed.
+// The longest text a cell takes from a bracket group; the rest of a longer group is
+// dropped, so the cell shows what fits rather than staying empty.
+constexpr size_t MaxGroupText = 8;
+
+// One cell's worth of a pasted word text: a character, and the bracket group that
+// belongs to it when one follows.
+struct PasteToken {
+    char c = 0;
+    size_t groupStart = 0;  // the group's text, between the brackets
+    size_t groupLength = 0;
+    bool hasGroup = false;
+};
+
+enum class TokenRead { Cell, End, Malformed };
+
+// Reads the token at text[i] and moves i past it. The pre-count and the paste walk
+// both read the text through this, so they can never disagree about what a cell is.
+// A group that is not closed, or that does not follow a character, is malformed.
+TokenRead nextPasteToken(const std::string& text, size_t& i, PasteToken& token) {
+    if (i >= text.size()) return TokenRead::End;
+    if (text[i] == '[') return TokenRead::Malformed;
+    token = PasteToken{};
+    token.c = text[i++];
+    if (i < text.size() && text[i] == '[') {
+        const size_t close = text.find(']', i + 1);
+        if (close == std::string::npos) return TokenRead::Malformed;
+        token.hasGroup = true;
+        token.groupStart = i + 1;
+        token.groupLength = close - token.groupStart;
+        i = close + 1;
+    }
+    return TokenRead::Cell;
+}
+
+// Cells a pasted text fills; -1 when it is malformed anywhere.
 int pastedCellCount(const std::string& text) {
     int cells = 0;
-    for (size_t i = 0; i < text.size();) {
-        if (text[i] == '[') {
-            const size_t close = text.find(']', i + 1);
-            if (close == std::string::npos) return -1;
-            i = close + 1;
-        } else {
-            ++cells;
-            ++i;
-        }
-    }
+    PasteToken token;
+    size_t i = 0;
+    for (TokenRead r; (r = nextPasteToken(text, i, token)) != TokenRead::End; ++cells)
+        if (r == TokenRead::Malformed) return -1;
     return cells;
 }
 
-// Enters the bracket group that starts at text[i] into a cell and moves i past it;
-// false (i unchanged) when the group is not closed. "[#" with decimal digits is a
-// symbol by its code. Anything else in brackets is entered as text, so a typed '#'
-// (copied as "H[#]") comes back as itself.
-bool enterBracketGroup(PuzzleGrid& grid, int x, int y, const std::string& text, size_t& i, bool pencil) {
-    const size_t close = text.find(']', i + 1);
-    if (close == std::string::npos) return false;
-    size_t j = i + 2;
+// Enters a token's bracket group into a cell. "#" with decimal digits is a symbol by
+// its code. Anything else in brackets is entered as text, so a typed '#' (copied as
+// "H[#]") comes back as itself.
+void enterBracketGroup(PuzzleGrid& grid, int x, int y, const std::string& text, const PasteToken& token) {
+    const char* group = text.data() + token.groupStart;
+    const size_t length = token.groupLength;
+    size_t digits = 0;
     unsigned code = 0;
-    for (; j < close && isAsciiDigit(text[j]); ++j) code = (code * 10 + unsigned(text[j] - '0')) % 256;
-    if (text[i + 1] == '#' && j > i + 2 && j == close) {
+    for (size_t j = 1; j < length && isAsciiDigit(group[j]); ++j, ++digits)
+        code = (code * 10 + unsigned(group[j] - '0')) % 256;
+    const bool pencil = letters::isLower(token.c);
+    if (length >= 2 && group[0] == '#' && digits == length - 1) {
         grid.SetCellEntry(x, y, char(static_cast<unsigned char>(code)), pencil, true);
-    } else {
-        const size_t length = close - (i + 1);
-        char group[MaxBracketText + 1] = {};
-        const size_t keep = length < size_t(MaxBracketText) ? length : size_t(MaxBracketText);
-        std::memcpy(group, text.data() + i + 1, keep);
-        if (keep == 1)
-            grid.SetCellEntry(x, y, group[0], pencil, false);
-        else
-            grid.SetCellText(x, y, group, pencil);
+        return;
     }
-    i = close + 1;
-    return true;
+    char kept[MaxGroupText + 1] = {};
+    const size_t keep = length < MaxGroupText ? length : MaxGroupText;
+    std::memcpy(kept, group, keep);
+    if (keep == 1)
+        grid.SetCellEntry(x, y, kept[0], pencil, false);
+    else
+        grid.SetCellText(x, y, kept, pencil);
 }
 
 }  // namespace
@@ -170,10 +195,11 @@ void PuzzleGrid::PasteWord(const std::string& text) {
     CurrentWordRange(x1, y1, x2, y2);
     if (!inGrid(x1, y1) || !inGrid(x2, y2)) return;
 
-    int rangeCells = 0;
+    std::vector<std::pair<int, int>> range;
     for (int x = x1; x <= x2; ++x)
         for (int y = y1; y <= y2; ++y)
-            if (isWhite(x, y)) ++rangeCells;
+            if (isWhite(x, y)) range.emplace_back(x, y);
+    const int rangeCells = int(range.size());
 
     const int textCells = pastedCellCount(text);
     if (textCells < 0) return;
@@ -184,25 +210,16 @@ void PuzzleGrid::PasteWord(const std::string& text) {
     std::string former;
     const bool recorded = eraseOrCopyRange(cmd::Erase, &former);
 
-    // A malformed bracket group stops the paste where it is; what was entered
-    // before it stays, and is still repainted and undoable as one word.
-    const size_t n = text.size();
+    // The text was read whole above, so the walk meets no malformed group.
+    PasteToken token;
     size_t i = 0;
-    bool stopped = false;
-    for (int x = x1; x <= x2 && i < n && !stopped; ++x) {
-        for (int y = y1; y <= y2 && i < n; ++y) {
-            if (!isWhite(x, y)) continue;
-            const char c = text[i++];
-            const bool pencil = letters::isLower(c);
-            if (i < n && text[i] == '[') {
-                stopped = !enterBracketGroup(*this, x, y, text, i, pencil);
-                if (stopped) break;
-            } else {
-                SetCellEntry(x, y, c, pencil, false);
-            }
-        }
+    for (const auto& [x, y] : range) {
+        if (nextPasteToken(text, i, token) != TokenRead::Cell) break;
+        if (token.hasGroup)
+            enterBracketGroup(*this, x, y, text, token);
+        else
+            SetCellEntry(x, y, token.c, letters::isLower(token.c), false);
     }
-
     if (recorded) {
         // One Undo brings the whole former word back, not just the last cell.
         undo = UndoRecord{};
@@ -222,10 +239,16 @@ void PuzzleGrid::UndoCommand(int request) {
     }
     if (request != EditRequestExecute || undo.kind == UndoNothing) return;
 
-    // The entry operations below overwrite the record, so take it first.
+    // The entry operations below write their own record (so a second Undo redoes);
+    // a replay that changes nothing writes none, and then this record stays.
+    if (!isWhite(undo.x, undo.y)) return;
     UndoRecord rec = std::move(undo);
     undo = UndoRecord{};
-    if (!isWhite(rec.x, rec.y)) return;
+    replayUndo(rec);
+    if (undo.kind == UndoNothing) undo = std::move(rec);
+}
+
+void PuzzleGrid::replayUndo(const UndoRecord& rec) {
     if (rec.x != cursorX || rec.y != cursorY) MoveCursor(rec.x, rec.y);
 
     auto restoreDirection = [&] {

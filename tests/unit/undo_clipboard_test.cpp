@@ -241,6 +241,42 @@ TEST_F(ClipboardTest, BracketsHoldASymbolCodeOnlyWhenTheyHoldDigits) {
     EXPECT_EQ(g().filledCellCount, countFilled());
 }
 
+// The pre-count and the walk read the text the same way: what the question counts is
+// what gets entered, and a group that belongs to no letter refuses the whole text.
+TEST_F(ClipboardTest, PasteCountsAndEntersTheSameCells) {
+    open({"WORDS"});
+    for (const char* bad : {"[AB]CD", "A[BC][DE]F", "AB["}) {
+        forget();
+        paste(bad);
+        EXPECT_TRUE(services.calls.empty()) << bad;
+        EXPECT_EQ(fills()[0], "-----") << bad;
+    }
+    // A group longer than a cell can hold keeps what fits instead of leaving it empty.
+    paste("A[ABCDEFGHIJKL]B[#64]C");
+    EXPECT_FALSE(services.has("questionById 23"));
+    EXPECT_EQ(std::string(at(0, 0).userRebus->text), "ABCDEFGH");
+    EXPECT_EQ(at(1, 0).userRebus->text[0], '@');
+    EXPECT_EQ(fills()[0].substr(1), "-C--");
+}
+
+// An Undo whose replay is cancelled keeps its record, so the user can still undo.
+TEST_F(ClipboardTest, CancelledUndoKeepsTheRecord) {
+    open({"WORD"});
+    // A ']' inside an entry makes the recorded text count more cells than the word has.
+    g().SetCellText(0, 0, "A]B", false);
+    put(1, 0, 'O');
+    edit(cmd::Erase);
+    ASSERT_EQ(g().undo.kind, UndoWord);
+    services.answers = {AnswerCancel};
+    undo();
+    EXPECT_EQ(fills()[0], "----");
+    EXPECT_EQ(g().undo.kind, UndoWord);
+    EXPECT_TRUE(g().IsCommandEnabled(cmd::Undo));
+    services.answers = {AnswerOk};
+    undo();
+    EXPECT_EQ(fills()[0], "AB-O");
+}
+
 TEST_F(ClipboardTest, RevealedCellsKeepTheirLettersThroughWordCommands) {
     g().ClickCell(1, 0);
     g().CheckRange(true, false);
