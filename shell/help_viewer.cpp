@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "shell/system_libraries.h"
+
 namespace gw {
 namespace {
 
@@ -35,11 +37,19 @@ std::string registeredViewer() {
     return path;
 }
 
+// "C:\\..." or "\\\\server\\...".
+bool isFullPath(const std::string& path) {
+    if (path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/')) return true;
+    return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
+
 }  // namespace
 
 HelpViewer::HelpViewer(const std::string& programFolder, HWND owner) : owner_(owner) {
-    helpFile_ = programFolder + "\\GRIDWELL.CHM";
-    if (helpFile_.size() >= HelpPathLimit) helpFile_.resize(HelpPathLimit - 1);
+    // A cut path would name another file (or none), so a folder too deep for the
+    // limit has no help file at all.
+    std::string file = programFolder + "\\GRIDWELL.CHM";
+    if (file.size() < HelpPathLimit) helpFile_ = std::move(file);
 }
 
 HelpViewer::~HelpViewer() {
@@ -50,9 +60,11 @@ HelpViewer::~HelpViewer() {
 bool HelpViewer::load() {
     if (loadAttempted_) return entry_ != nullptr;
     loadAttempted_ = true;
+    // Only a registered viewer named by its full path is taken; the fallback comes
+    // from the system folder, never through the search path.
     std::string registered = registeredViewer();
-    if (!registered.empty()) library_ = LoadLibraryA(registered.c_str());
-    if (!library_) library_ = LoadLibraryA("hhctrl.ocx");
+    if (isFullPath(registered)) library_ = LoadLibraryExA(registered.c_str(), nullptr, 0);
+    if (!library_) library_ = syslib::systemLibrary("hhctrl.ocx");
     if (!library_) return false;
     entry_ = reinterpret_cast<HtmlHelpProc>(
         reinterpret_cast<void*>(GetProcAddress(library_, MAKEINTRESOURCEA(HtmlHelpOrdinal))));
@@ -72,7 +84,7 @@ std::string HelpViewer::topicAddress(const char* topic) const {
 }
 
 bool HelpViewer::showTopic(const char* topic) {
-    if (!topic || !load()) return false;
+    if (!topic || helpFile_.empty() || !load()) return false;
     std::string address = topicAddress(topic);
     return entry_(owner_, address.c_str(), HhDisplayTopic, 0) != nullptr;
 }

@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include "shell/application.h"
+#include "shell/system_libraries.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showMode) {
+    gw::syslib::hardenLibrarySearch();
     gw::Application app(instance, previousInstance, commandLine, showMode);
     if (!app.initialise()) return 0;
     if (!app.createMainWindow()) return 0;

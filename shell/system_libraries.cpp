@@ -5,18 +5,6 @@
 namespace gw::syslib {
 namespace {
 
-// Loaded from the system folder only: a bare name would search the program's folder
-// first, where anything could be lying.
-HMODULE systemLibrary(const char* name) {
-    HMODULE loaded = GetModuleHandleA(name);
-    if (loaded) return loaded;
-    char folder[MAX_PATH] = {};
-    UINT n = GetSystemDirectoryA(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return nullptr;
-    std::string path = std::string(folder, n) + "\\" + name;
-    return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
-
 template <typename Fn>
 Fn bind(const char* library, const char* function) {
     HMODULE module = systemLibrary(library);
@@ -35,6 +23,33 @@ Fn shell(const char* function) {
 }
 
 }  // namespace
+
+// Loaded from the system folder only: a bare name would search the program's folder
+// first, where anything could be lying. Each call takes a reference of its own.
+HMODULE systemLibrary(const char* name) {
+    char folder[MAX_PATH] = {};
+    UINT n = GetSystemDirectoryA(folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return nullptr;
+    std::string path = std::string(folder, n) + "\\" + name;
+    return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+void hardenLibrarySearch() {
+    SetDllDirectoryA("");
+    // Both exist from Windows 8 (and Windows 7 with its 2011 update); bound by name so
+    // the program still starts where they are missing.
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    if (!kernel) return;
+    using SetDefaultDirs = BOOL(WINAPI*)(DWORD);
+    using SetSearchMode = BOOL(WINAPI*)(DWORD);
+    auto setDefault = reinterpret_cast<SetDefaultDirs>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    auto setMode = reinterpret_cast<SetSearchMode>(reinterpret_cast<void*>(GetProcAddress(kernel, "SetSearchPathMode")));
+    constexpr DWORD SearchSystem32 = 0x00000800;     // LOAD_LIBRARY_SEARCH_SYSTEM32
+    constexpr DWORD SafeSearchPermanent = 0x00008001;  // safe search mode, for good
+    if (setDefault) setDefault(SearchSystem32);
+    if (setMode) setMode(SafeSearchPermanent);
+}
 
 BOOL getOpenFileName(OPENFILENAMEA* ofn) {
     static const auto fn = comdlg<BOOL(WINAPI*)(OPENFILENAMEA*)>("GetOpenFileNameA");

@@ -20,6 +20,16 @@ UINT dragQueryFile(HDROP drop, UINT index, LPSTR file, UINT size);
 void dragFinish(HDROP drop);
 int shFileOperation(SHFILEOPSTRUCTA* op);
 
+// Loads a library of the system folder by its full path, never through the search
+// path; null when it cannot be had. The caller owns a reference (FreeLibrary).
+HMODULE systemLibrary(const char* name);
+
+// Called first thing at start: takes the current folder out of the library search
+// path and makes the system folder the default place libraries are looked for. A
+// user who opens a downloaded puzzle has the download folder as current folder, and
+// anything could be lying there under a system library's name.
+void hardenLibrarySearch();
+
 // What DragAcceptFiles does (the window's WS_EX_ACCEPTFILES style), without shell32.
 void acceptDroppedFiles(HWND window, bool accept);
 

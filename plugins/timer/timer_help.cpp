@@ -19,7 +19,12 @@ HtmlHelpProc viewer() {
     static HtmlHelpProc entry = nullptr;
     if (tried) return entry;
     tried = true;
-    HMODULE library = LoadLibraryA("hhctrl.ocx");
+    // From the system folder by full path: a bare name would search the program's and
+    // the current folder first.
+    char folder[MAX_PATH] = {};
+    UINT n = GetSystemDirectoryA(folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return nullptr;
+    HMODULE library = LoadLibraryExA((std::string(folder, n) + "\\hhctrl.ocx").c_str(), nullptr, 0);
     if (library)
         entry = reinterpret_cast<HtmlHelpProc>(
             reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(HtmlHelpOrdinal))));

@@ -36,8 +36,11 @@ TEST(ShellHelp, ViewerIsLoadedOnlyWhenHelpIsAskedFor) {
     EXPECT_FALSE(help.showTopic(nullptr));
     EXPECT_FALSE(help.loadAttempted());
 
-    HelpViewer longFolder(std::string(300, 'x'), nullptr);
-    EXPECT_EQ(longFolder.helpFile().size(), 255u);
+    // A folder too deep for the path limit is refused, not cut to another name.
+    HelpViewer longFolder("C:\\" + std::string(250, 'x'), nullptr);
+    EXPECT_EQ(longFolder.helpFile(), "");
+    EXPECT_FALSE(longFolder.showTopic("intro.htm"));
+    EXPECT_FALSE(longFolder.loadAttempted());
 }
 
 class ShellMenus : public ::testing::Test {
