@@ -26,7 +26,7 @@ bool openByPath(PuzzleDocument& doc, const std::string& path) {
         PuzzleDocument::warnPathTooLong(path);
         return false;
     }
-    if (doc.open(path)) return doc.isOpen;
+    if (doc.openRecovered(path) || doc.open(path)) return doc.isOpen;
     // Not a readable binary puzzle: perhaps a text description.
     return importTextPuzzle(path);
 }
@@ -36,7 +36,7 @@ bool openChosenFile(PuzzleDocument& doc, const std::string& path, int filterInde
         ui().warningById(IDS_FILE_UNREADABLE);
         return false;
     }
-    if (filterIndex == OpenFilterPuzzle) return doc.open(path) && doc.isOpen;
+    if (filterIndex == OpenFilterPuzzle) return (doc.openRecovered(path) || doc.open(path)) && doc.isOpen;
     return importTextPuzzle(path);
 }
 

@@ -27,14 +27,24 @@ std::string formatWithNumber(int id, int number) {
 
 }  // namespace
 
+bool PuzzleDocument::mayOverwriteFile() {
+    if (fileStampOf(path) == diskStamp) return true;
+    char text[1024];
+    std::snprintf(text, sizeof text, stringText(IDS_FILE_CHANGED_ON_DISK), path.c_str());
+    return ui().question(text, ButtonsYesNo) == AnswerYes;
+}
+
 bool PuzzleDocument::save(int command) {
     if (!isOpen) return false;
     if (isScrambled && grid && grid->key != 0) ui().information(formatWithNumber(IDS_SAVING_SCRAMBLED, grid->key));
 
     if (command == CMD_SAVE && isDirty && !path.empty() && fileExists(path)) {
+        if (!mayOverwriteFile()) return false;
         sendToolEvent(BeforeSave);
         PuzzleFileImage* image = buildImageForSave();
         if (!image || !writePuzzleFile(path, *image)) return false;
+        diskStamp = fileStampOf(path);
+        discardRecoveryCopy();
         isDirty = false;
         ui().setSaveState(false);
         return true;
@@ -54,7 +64,9 @@ bool PuzzleDocument::saveAs(const std::string& newPath) {
     PuzzleFileImage* image = buildImageForSave();
     if (!image) return false;
     if (!writePuzzleFile(newPath, *image)) return false;
+    discardRecoveryCopy();
     path = newPath;
+    diskStamp = fileStampOf(path);
     ui().setTitle(std::string(stringText(IDS_PROGRAM_NAME)) + " - " + path);
     isDirty = false;
     ui().setSaveState(false);

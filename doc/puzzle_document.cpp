@@ -155,6 +155,7 @@ void PuzzleDocument::makeCurrent(const std::string& filePath) {
     ui().enableCommand(CMD_PRINT, !noPrint);
     applyLockState();
     path = filePath;
+    diskStamp = fileStampOf(filePath);
     isOpen = true;
     ui().setSaveState(false);
 }
@@ -280,6 +281,7 @@ void PuzzleDocument::deleteSectionForTool(const char* tag) {
 
 void PuzzleDocument::setDirty() {
     isDirty = true;
+    ++changeCount;
     ui().setSaveState(true);
 }
 
@@ -297,6 +299,8 @@ bool PuzzleDocument::close() {
         if (answer == AnswerYes && !save() && isDirty) return false;
     }
     sendToolEvent(PuzzleClosing);
+    // Closed on purpose, saved or not: nothing is left to recover.
+    discardRecoveryCopy();
     ui().setTitle(stringText(IDS_PROGRAM_NAME));
     ui().setMenu(InitMenuName);
     ui().setToolbarStates(IDS_TOOLBAR_STATES_CLOSED);

@@ -6,11 +6,13 @@
 #include <string>
 
 #include "file_image.h"
+#include "file_replace.h"
 #include "puzzle_grid.h"
 
 namespace gw {
 
 class ClueSet;
+class RecoveryStore;
 
 constexpr int MaxPathLength = 256;  // including the terminator
 
@@ -101,11 +103,31 @@ public:
     // Marks the puzzle changed and enables Save.
     void setDirty();
 
+    // --- recovery copies and the file on disk ---
+    // Where copies of unsaved changes go; set by the shell. None: no copies.
+    RecoveryStore* recovery = nullptr;
+    // The puzzle's file as this program last read or wrote it.
+    FileStamp diskStamp;
+    // Counts the changes, so that an unchanged puzzle's copy is not written again.
+    uint64_t changeCount = 0;
+    // Writes the copy when there are changes it does not hold yet.
+    void keepRecoveryCopy();
+    // When a copy of unsaved changes to this file was left behind, asks whether to
+    // restore them; on yes the copy is opened in the file's place, still unsaved. True
+    // when it was; false leaves the caller to open the file itself.
+    bool openRecovered(const std::string& filePath);
+
 private:
     void buildGrid(PuzzleFileImage& img);
     void readFlags(PuzzleFileImage& img);
     void makeCurrent(const std::string& filePath);
     void releasePuzzle();
+    void discardRecoveryCopy();
+    // False when the file was changed by another program since this program last read
+    // or wrote it and the user chose not to replace that version.
+    bool mayOverwriteFile();
+
+    uint64_t keptChangeCount_ = 0;
 };
 
 }  // namespace gw

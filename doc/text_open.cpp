@@ -16,6 +16,8 @@ bool importTextPuzzle(const std::string& path) {
     if (!checkTextPuzzle(tp)) return false;
     PuzzleDocument* doc = core().document;
     if (!doc) return false;
+    // Changes made to this import and never saved come back in its place.
+    if (doc->openRecovered(importedPuzzlePath(path))) return doc->isOpen;
 
     // Never saved as a binary file yet, so it is changed from the start (the
     // diagramless dialog run while building may already ask to save it).

@@ -82,6 +82,8 @@
 #define IDS_TXT_BAD_REBUS       1115
 /* File-format messages beyond the original table */
 #define IDS_PATH_TOO_LONG       1201
+#define IDS_RESTORE_UNSAVED     1202
+#define IDS_FILE_CHANGED_ON_DISK 1203
 /* Texts of the title pane and the symbol picker */
 #define IDS_NOTEPAD_HINT_TIP    1301
 #define IDS_SYMBOLS_TITLE       1302

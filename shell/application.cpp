@@ -4,6 +4,7 @@
 
 #include "doc/document_commands.h"
 #include "doc/puzzle_document.h"
+#include "doc/recovery.h"
 #include "plugins/host/host_window_port.h"
 #include "plugins/host/plugin_manager.h"
 #include "ports/core_context.h"
@@ -197,6 +198,20 @@ std::string fullPathOf(const std::string& name) {
     DWORD n = GetFullPathNameA(name.c_str(), MAX_PATH, full, nullptr);
     return n > 0 && n < MAX_PATH ? std::string(full, n) : name;
 }
+
+// Copies of unsaved changes live with the user's local data, never beside the puzzle
+// (a puzzle's folder may be read-only, shared or synchronised). "" turns them off.
+std::string recoveryFolder() {
+    char base[MAX_PATH] = {};
+    DWORD n = GetEnvironmentVariableA("LOCALAPPDATA", base, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return "";
+    std::string folder = std::string(base, n) + "\\Gridwell";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    folder += "\\Recovery";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? folder : "";
+}
 }  // namespace
 
 void Application::processCommandLine() {
@@ -212,7 +227,9 @@ void Application::processCommandLine() {
     } else if (args_.size() > 2) {
         ui().warningById(IDS_BAD_ARGUMENTS);
     }
+    recovery_ = std::make_unique<RecoveryStore>(recoveryFolder());
     document_ = std::make_unique<PuzzleDocument>();
+    document_->recovery = recovery_.get();
     document_->diagramlessLoop = runDiagramlessLoop;
     document_->printPuzzle = [this](PuzzleDocument&) {
         if (mainWindow_) mainWindow_->dispatchCommand(CMD_PRINT, 0);
@@ -224,6 +241,7 @@ void Application::processCommandLine() {
         mainWindow_->dispatchCommand(CMD_OPEN, 0);
 
     if (mainWindow_) {
+        SetTimer(mainWindow_->hwnd(), RecoveryTimer, RecoveryIntervalMs, nullptr);
         if (!accelerators_) accelerators_ = LoadAcceleratorsA(resources(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
         syslib::acceptDroppedFiles(mainWindow_->hwnd(), true);
     }

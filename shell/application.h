@@ -17,6 +17,7 @@ class EditTarget;
 class HostWindowPort;
 class MainWindow;
 class PuzzleDocument;
+class RecoveryStore;
 class SettingsStore;
 class RegistrySettings;
 class ToolEventSink;
@@ -117,6 +118,7 @@ private:
     EditTarget* undoHandler_ = nullptr;
     std::unique_ptr<MainWindow> mainWindow_;
 
+    std::unique_ptr<RecoveryStore> recovery_;  // declared first: the document points to it
     std::unique_ptr<PuzzleDocument> document_;
     HACCEL accelerators_ = nullptr;
     bool classesRegistered_ = false;

@@ -160,6 +160,10 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE:
             exitCommand();
             return 0;
+        case WM_TIMER:
+            if (wParam != RecoveryTimer) break;
+            if (PuzzleDocument* doc = app_.document()) doc->keepRecoveryCopy();
+            return 0;
         case WM_DESTROY:
             return 0;
         default:

@@ -25,6 +25,8 @@ class Notepad;
 class FontsAndColours;
 
 constexpr size_t FolderLimit = 270;  // open and save folders, with the terminator
+// The main window's timer that writes the open puzzle's recovery copy.
+constexpr UINT_PTR RecoveryTimer = 0x6777;
 
 class MainWindow : public MainWindowServices {
 public:

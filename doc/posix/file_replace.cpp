@@ -81,4 +81,14 @@ ReplaceResult replaceFileContents(const std::string& path, const uint8_t* data, 
     return ReplaceResult::Ok;
 }
 
+FileStamp fileStampOf(const std::string& path) {
+    FileStamp stamp;
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return stamp;
+    stamp.exists = true;
+    stamp.size = uint64_t(info.st_size);
+    stamp.writeTime = uint64_t(info.st_mtim.tv_sec) * 1000000000u + uint64_t(info.st_mtim.tv_nsec);
+    return stamp;
+}
+
 }  // namespace gw

@@ -60,4 +60,15 @@ ReplaceResult replaceFileContents(const std::string& path, const uint8_t* data, 
     return ReplaceResult::Ok;
 }
 
+FileStamp fileStampOf(const std::string& path) {
+    FileStamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return stamp;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return stamp;
+    stamp.exists = true;
+    stamp.size = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.writeTime = (uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return stamp;
+}
+
 }  // namespace gw
