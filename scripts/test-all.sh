@@ -45,6 +45,7 @@ WIN64_OK=0        # the win64 build succeeded (e2e needs it)
 WINE_TEMPLATE=""  # pristine prefix made once, cloned for each Wine run
 
 cleanup() {
+  release_fault_mounts
   stop_all_prefixes
   stop_xvfb
   rm -f "${TIMES_FILE:-}"
@@ -153,7 +154,7 @@ wine_test() {
   echo "-- $(basename "$exe") under Wine (prefix $prefix)"
   (
     cd "$BUILD/win64" &&
-    DISPLAY=$GW_DISPLAY WINEPREFIX=$prefix GW_BIN_DIR=$(windows_path "$BUILD/win64/bin") \
+    DISPLAY=$GW_DISPLAY WINEPREFIX=$prefix GW_BIN_DIR=$(windows_path "$BUILD/win64/bin") GW_FAULT_DIR=$FAULT_DIR \
       timeout -k 10 "$TEST_TIMEOUT" "$WINE_LOADER" "$exe" --gtest_brief=1 --gtest_color=no
   ) >"$log" 2>&1
   rc=$?
@@ -164,6 +165,33 @@ wine_test() {
   count=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$log" | grep -Eo '[0-9]+' | tail -1)
   NOTE="${NOTE:+$NOTE; }$(basename "$exe" .exe): ${count:-?} tests $([ $rc -eq 0 ] && echo ok || echo "FAILED (exit $rc)")"
   return $rc
+}
+
+# Two small file systems for the save-fault tests: "full", a tiny disk the test fills,
+# and "readonly", mounted read-only with a puzzle inside (a read-only folder means
+# nothing to root, which CI runs as). Without the right to mount, those tests skip.
+FAULT_DIR=""
+make_fault_mounts() {
+  local dir="$BUILD/faults"
+  release_fault_mounts
+  mkdir -p "$dir/full" "$dir/readonly" || return 0
+  if mount -t tmpfs -o size=256k,mode=0777 gwfull "$dir/full" 2>/dev/null &&
+    mount -t tmpfs -o size=64k,mode=0777 gwreadonly "$dir/readonly" 2>/dev/null &&
+    cp "$ROOT/samples/everyday15.puz" "$dir/readonly/daily.puz" &&
+    mount -o remount,ro "$dir/readonly" 2>/dev/null; then
+    FAULT_DIR=$dir
+    echo "-- save-fault file systems mounted under $dir"
+  else
+    release_fault_mounts
+    echo "-- cannot mount small file systems here: the disk-full and read-only-folder save tests skip"
+  fi
+}
+release_fault_mounts() {
+  local m
+  for m in "$BUILD/faults/full" "$BUILD/faults/readonly"; do
+    mountpoint -q "$m" 2>/dev/null && umount "$m" 2>/dev/null
+  done
+  FAULT_DIR=""
 }
 
 # ---------------------------------------------------------------- win64
@@ -177,6 +205,7 @@ layer_win64() {
   [ -f "$BUILD/win64/bin/gridwell.exe" ] || echo "(no gridwell.exe yet: shell/main.cpp is not there)"
 
   ensure_wine_template || { NOTE="could not create a Wine prefix"; return 1; }
+  make_fault_mounts
   local rc=0 exe
   for exe in unit_tests win_tests; do
     if [ ! -f "$BUILD/win64/tests/$exe.exe" ]; then
@@ -187,6 +216,7 @@ layer_win64() {
     clone_prefix "$WINE_TEMPLATE" "$BUILD/win64/wine/$exe" || { NOTE="prefix copy failed"; return 1; }
     wine_test "$BUILD/win64/tests/$exe.exe" "$BUILD/win64/wine/$exe" "$BUILD/win64/$exe.log" || rc=1
   done
+  release_fault_mounts
   return $rc
 }
 
