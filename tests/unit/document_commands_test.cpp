@@ -78,12 +78,7 @@ protected:
         CoreFixture::TearDown();
     }
     std::string puzzle(const std::string& name, uint8_t typeBits = 0) {
-        PuzBuilder b;
-        b.width = 4;
-        b.height = 4;
-        b.solution = "ABCDEFGHIJKLMNOP";
-        b.fill = std::string(16, '-');
-        b.clues = {"A1", "D1", "D2", "D3", "D4", "A2", "A3", "A4"};
+        PuzBuilder b = PuzBuilder::allWhite4x4();
         b.typeBits = typeBits;
         std::string path = folder.file(name);
         writeBytes(path, b.build());

@@ -32,6 +32,17 @@ struct PuzBuilder {
     bool writeNotes = true;  // the notes string (possibly empty) is present
     std::string version = "1.3";
     uint8_t puzzleType = 1;
+
+    // A 4 by 4 puzzle with every square white and nothing filled in.
+    static PuzBuilder allWhite4x4() {
+        PuzBuilder b;
+        b.width = 4;
+        b.height = 4;
+        b.solution = "ABCDEFGHIJKLMNOP";
+        b.fill = std::string(16, '-');
+        b.clues = {"A1", "D1", "D2", "D3", "D4", "A2", "A3", "A4"};
+        return b;
+    }
     uint8_t typeBits = 0;
     uint8_t stateBits = 0;
     uint16_t scrambledChecksum = 0;

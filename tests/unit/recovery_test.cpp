@@ -23,14 +23,8 @@ protected:
 
     void SetUp() override {
         CoreFixture::SetUp();
-        PuzBuilder b;
-        b.width = 4;
-        b.height = 4;
-        b.solution = "ABCDEFGHIJKLMNOP";
-        b.fill = std::string(16, '-');
-        b.clues = {"A1", "D1", "D2", "D3", "D4", "A2", "A3", "A4"};
         path = folder.file("daily.puz");
-        writeBytes(path, b.build());
+        writeBytes(path, PuzBuilder::allWhite4x4().build());
         startProgram();
     }
     void TearDown() override {

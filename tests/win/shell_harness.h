@@ -148,12 +148,7 @@ struct PuzzleTraits {
 // A 4 by 4 binary puzzle with every square white, written independently of the
 // program's writer.
 inline void writePuzzle(const std::string& path, const PuzzleTraits& traits = {}) {
-    gw::test::PuzBuilder b;
-    b.width = 4;
-    b.height = 4;
-    b.solution = "ABCDEFGHIJKLMNOP";
-    b.fill = std::string(16, '-');
-    b.clues = {"A1", "D1", "D2", "D3", "D4", "A2", "A3", "A4"};
+    gw::test::PuzBuilder b = gw::test::PuzBuilder::allWhite4x4();
     b.stateBits = traits.stateBits;
     b.typeBits = traits.typeBits;
     b.notes = traits.notes;
