@@ -1,6 +1,10 @@
 # The Windows deliverables: gridwell.exe and the plug-in DLLs (put in Plugins/Tools
 # beside the exe, where the program looks for them).
 
+# The version, set once in the top-level project(), for the resources of every binary.
+set(GW_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_SOURCE_DIR}/resources/version.h.in ${GW_GENERATED_DIR}/gw_version.h @ONLY)
+
 # ---- gridwell.exe ----
 file(GLOB GW_APP_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/shell/*.cpp
@@ -21,6 +25,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/shell/main.cpp)
   target_link_libraries(gridwell PRIVATE gwui)
   target_compile_options(gridwell PRIVATE ${GW_WARNINGS})
   target_include_directories(gridwell PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+  target_include_directories(gridwell PRIVATE ${GW_GENERATED_DIR})
   # The resource compiler's dependency scan sees the included .rc and .h files but
   # not the pictures, icons, cursors and manifest they name.
   file(GLOB GW_RESOURCE_FILES CONFIGURE_DEPENDS
@@ -51,6 +56,9 @@ foreach(plugin timer tipofday)
     set_target_properties(${name} PROPERTIES PREFIX "" 
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/Plugins/Tools)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/plugins/host ${CMAKE_SOURCE_DIR}/plugins/${plugin})
+    # The shared version resource, for the .rc only.
+    target_include_directories(${name} PRIVATE $<$<COMPILE_LANGUAGE:RC>:${CMAKE_SOURCE_DIR}/resources>
+                                               $<$<COMPILE_LANGUAGE:RC>:${GW_GENERATED_DIR}>)
     target_link_libraries(${name} PRIVATE comctl32 gdi32 user32 advapi32 winmm)
     target_compile_options(${name} PRIVATE ${GW_WARNINGS})
   endif()
@@ -71,3 +79,7 @@ if(GW_TESTS AND TARGET gwui AND TARGET gridwell)
     add_dependencies(${name} gridwell)
   endforeach()
 endif()
+
+# ---- the help files and the installer ----
+include(${CMAKE_SOURCE_DIR}/cmake/help.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/installer.cmake)

@@ -18,6 +18,8 @@ PACKAGES=(
   # printing end to end: the CUPS scheduler, a queue that writes PDFs (Wine prints to CUPS
   # through libcups2, which cups pulls in) and the PDF tools that turn pages into text and PNGs
   cups printer-driver-cups-pdf poppler-utils
+  # the installer (makensis) and the help files (chmcmd compiles them, chmls lists them)
+  nsis fp-utils
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include "plugins/host/plugin_manager.h"
 #include "ports/core_context.h"
 #include "resources/resource_ids.h"
+#include "shell/screen_dpi.h"
 #include "resources/string_table.h"
 #include "shell/command_line.h"
 #include "shell/main_window.h"
@@ -96,7 +97,7 @@ bool Application::initialise(int nameStringId, int iconId, int defaultWidth, int
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     geometry_ = computeWindowGeometry(DesktopRect{desktop.left, desktop.top, desktop.right, desktop.bottom},
-                                      settings(), defaultWidth, defaultHeight);
+                                      settings(), dpiScaled(defaultWidth), dpiScaled(defaultHeight));
     if (previousInstance_) return true;
     return registerClasses(iconId);
 }

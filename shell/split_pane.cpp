@@ -6,6 +6,7 @@
 
 #include "resources/resource_ids.h"
 #include "shell/application.h"
+#include "shell/screen_dpi.h"
 #include "shell/split_math.h"
 #include "shell/window_object.h"
 
@@ -32,7 +33,7 @@ SplitPane* SplitPane::create(HWND parent, int orientation, int x, int y, int wid
     auto* pane = new SplitPane();
     pane->hwnd_ = hwnd;
     pane->orientation_ = orientation == SideBySide ? SideBySide : Stacked;
-    pane->bar_ = bordered ? BorderedBar : PlainBar;
+    pane->bar_ = dpiScaled(bordered ? BorderedBar : PlainBar);
     pane->cursor_ = LoadCursorA(resources, MAKEINTRESOURCEA(pane->orientation_ == Stacked ? IDCUR_SPLIT_STACKED
                                                                                           : IDCUR_SPLIT_SIDE));
     if (!pane->cursor_) pane->cursor_ = LoadCursorA(nullptr, pane->orientation_ == Stacked ? IDC_SIZENS : IDC_SIZEWE);

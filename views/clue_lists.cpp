@@ -11,6 +11,7 @@
 #include "resources/string_table.h"
 #include "shell/application.h"
 #include "shell/fonts_colours.h"
+#include "shell/screen_dpi.h"
 #include "views/clue_geometry.h"
 #include "views/clue_prompt.h"
 #include "views/clue_tip.h"
@@ -73,7 +74,7 @@ void ClueLists::measure() {
     TEXTMETRICA tm{};
     GetTextMetricsA(m.dc, &tm);
     labelWidth_ = std::max(textWidth(m.dc, stringText(IDS_ACROSS_HEADING)), textWidth(m.dc, stringText(IDS_DOWN_HEADING)));
-    numberColumn_ = textWidth(m.dc, "999.") + 4 * GetSystemMetrics(SM_CXBORDER);
+    numberColumn_ = textWidth(m.dc, "999.") + dpiScaled(4 * GetSystemMetrics(SM_CXBORDER));
     headerHeight_ = tm.tmHeight + tm.tmInternalLeading + tm.tmExternalLeading + 2 * GetSystemMetrics(SM_CYBORDER);
     itemHeight_ = tm.tmHeight + tm.tmExternalLeading + 1;
     textHeight_ = tm.tmHeight;

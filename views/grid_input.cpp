@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "doc/puzzle_document.h"
 #include "doc/puzzle_grid.h"
@@ -11,6 +12,7 @@
 #include "solve/edit_target.h"
 #include "views/entry_box.h"
 #include "views/grid_geometry.h"
+#include "views/grid_keys.h"
 #include "views/grid_view.h"
 
 namespace gw {
@@ -83,53 +85,60 @@ void GridView::onPaint() {
 
 // ---- keys and characters ----
 
+namespace {
+
+#define GW_GRID_KEY(code, modifier, action, argument, text) \
+    {code, KeyModifier::modifier, GridKeyAction::action, argument},
+#define GW_GRID_CHAR(code, modifier, action, argument, text)
+const GridKey keyRows[] = {
+#include "views/grid_keys.inc"
+};
+#undef GW_GRID_KEY
+#undef GW_GRID_CHAR
+#define GW_GRID_KEY(code, modifier, action, argument, text)
+#define GW_GRID_CHAR(code, modifier, action, argument, text) \
+    {code, KeyModifier::modifier, GridKeyAction::action, argument},
+const GridKey charRows[] = {
+#include "views/grid_keys.inc"
+};
+#undef GW_GRID_KEY
+#undef GW_GRID_CHAR
+
+}  // namespace
+
 void GridView::onKeyDown(WPARAM key) {
-    const bool shift = keyDown(VK_SHIFT);
-    const bool ctrl = keyDown(VK_CONTROL);
-    PuzzleGrid& g = *grid_;
-    switch (key) {
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN: {
-            const bool horizontal = key == VK_LEFT || key == VK_RIGHT;
-            const int arrow = key == VK_UP ? ArrowUp : key == VK_DOWN ? ArrowDown : key == VK_LEFT ? ArrowLeft : ArrowRight;
-            // Shift wins over Ctrl.
-            if (shift)
-                g.MoveByWord(horizontal ? DirAcross : DirDown, arrow, false);
-            else if (ctrl) {
-                if (g.currentDirection != (horizontal ? DirAcross : DirDown)) g.SwitchDirection();
-            } else
-                g.ArrowMove(arrow);
-            break;
-        }
-        case VK_TAB:
-        case VK_RETURN: g.MoveByWord(DirNone, shift ? 5 : 6, true); break;
-        case VK_HOME: g.GoToWordStart(shift); break;
-        case VK_END: g.GoToWordEnd(shift); break;
-        case VK_BACK: g.EraseAtCursor(2); break;
-        case VK_DELETE: g.EraseAtCursor(0); break;
-        case VK_INSERT:
-            if (shift)
-                openSymbolPicker();
-            else
-                openMultiLetterEntry();
-            break;
-        default: break;
-    }
+    const GridKey* row = findGridKey(keyRows, std::size(keyRows), int(key), keyDown(VK_SHIFT), keyDown(VK_CONTROL));
+    if (row) runGridKey(*row, 0);
 }
 
 void GridView::onChar(char c) {
+    const bool shift = keyDown(VK_SHIFT);
+    const GridKey* row = findGridKey(charRows, std::size(charRows), static_cast<unsigned char>(c), shift, false);
+    if (!row && static_cast<unsigned char>(c) >= ' ' && EntryBox::acceptsChar(c))
+        row = findGridKey(charRows, std::size(charRows), 0, shift, false);
+    if (row) runGridKey(*row, c);
+}
+
+void GridView::runGridKey(const GridKey& row, char typed) {
     PuzzleGrid& g = *grid_;
-    if (c == ' ') {
-        if (keyDown(VK_SHIFT))
-            g.TogglePencilAtCursor();
-        else
-            g.EraseAtCursor(1);
-    } else if (c == '*') {
-        g.ToggleCircle();
-    } else if (static_cast<unsigned char>(c) >= ' ' && EntryBox::acceptsChar(c)) {
-        g.TypeChar(c, false);
+    const int arg = row.argument;
+    switch (row.action) {
+        case GridKeyAction::MoveArrow: g.ArrowMove(arg); break;
+        case GridKeyAction::MoveWordByArrow:
+            g.MoveByWord(arg == ArrowLeft || arg == ArrowRight ? DirAcross : DirDown, arg, false);
+            break;
+        case GridKeyAction::TurnTo:
+            if (g.currentDirection != arg) g.SwitchDirection();
+            break;
+        case GridKeyAction::MoveWord: g.MoveByWord(DirNone, arg, true); break;
+        case GridKeyAction::WordStart: g.GoToWordStart(arg != 0); break;
+        case GridKeyAction::WordEnd: g.GoToWordEnd(arg != 0); break;
+        case GridKeyAction::Erase: g.EraseAtCursor(arg); break;
+        case GridKeyAction::MultiLetter: openMultiLetterEntry(); break;
+        case GridKeyAction::SymbolPicker: openSymbolPicker(); break;
+        case GridKeyAction::TogglePencil: g.TogglePencilAtCursor(); break;
+        case GridKeyAction::ToggleCircle: g.ToggleCircle(); break;
+        case GridKeyAction::Type: g.TypeChar(typed, false); break;
     }
 }
 

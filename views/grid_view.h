@@ -15,6 +15,7 @@ namespace gw {
 
 class PuzzleGrid;
 class EntryBox;
+struct GridKey;
 
 // The three grid fonts (as described at scale 100) and the grid colours.
 class FontsAndColours;
@@ -138,6 +139,7 @@ private:
     void onPaint();
     void onKeyDown(WPARAM key);
     void onChar(char c);
+    void runGridKey(const GridKey& row, char typed);
     void onLeftDown(int x, int y);
     void onLeftUp(int x, int y);
     void onRightDown(int x, int y);

@@ -8,6 +8,7 @@
 
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
+#include "shell/screen_dpi.h"
 
 namespace gw {
 namespace {
@@ -86,9 +87,9 @@ void StatusBar::computeParts(const char* description) {
     edges_[0] = numbers[0] * average;
     // Nine average characters cut "Scale: 85%" short in proportional fonts; widen
     // the pane to its widest text (plus the borders) when it needs it.
-    edges_[1] = std::max(numbers[1] * average, edges_[0] + scaleWidth + ScalePanePadding);
-    edges_[2] = edges_[1] + IndicatorWidth;
-    edges_[3] = edges_[2] + IndicatorWidth;
+    edges_[1] = std::max(numbers[1] * average, edges_[0] + scaleWidth + dpiScaled(ScalePanePadding));
+    edges_[2] = edges_[1] + dpiScaled(IndicatorWidth);
+    edges_[3] = edges_[2] + dpiScaled(IndicatorWidth);
     edges_[4] = -1;
     SendMessageA(hwnd_, SB_SETPARTS, PartCount, reinterpret_cast<LPARAM>(edges_));
 }

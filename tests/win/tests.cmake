@@ -46,3 +46,7 @@ enable_language(C)
 add_executable(post_command ${CMAKE_SOURCE_DIR}/tests/e2e/tools/post_command.c)
 set_target_properties(post_command PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/tools)
 add_dependencies(win_tests post_command)
+
+# The version resources are read back against the generated version header.
+target_include_directories(win_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
+target_link_libraries(win_tests PRIVATE version)

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The installer end to end, in this script's fresh prefix: a silent install puts the files,
+# the Start-menu entry, the .puz association, the Open With entry and the uninstall entry in
+# place; a .puz with spaces in its path, opened through the shell, starts the installed
+# gridwell on that file; a silent uninstall removes exactly what was installed (a puzzle of
+# the user's and the settings stay).
+set -uo pipefail
+cd "$GW_OUT" || exit 1
+. "$GW_SOURCE_DIR/tests/e2e/lib/common.bash"
+
+[ -f "$GW_BIN_DIR/gridwell.exe" ] || { echo "gridwell.exe is not built yet"; exit 77; }
+setup=$(ls "$GW_BIN_DIR"/../installer/gridwell-*-x64-setup.exe 2>/dev/null | head -1)
+[ -n "$setup" ] || fail "no installer in $GW_BIN_DIR/../installer (are nsis and fp-utils installed?)"
+echo "installer: $setup"
+
+CLASSES='HKCU\Software\Classes'
+UNINSTALL='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Gridwell'
+SETTINGS='HKCU\Software\Pellicor\Orvane'
+
+# The default value (or a named one) of a key, empty when the key or value is missing.
+reg_value() {  # key [name]
+  local args=(/ve)
+  [ $# -gt 1 ] && args=(/v "$2")
+  "$WINE" reg query "$1" "${args[@]}" 2>/dev/null | tr -d '\r' | awk '$0 ~ /REG_/ { sub(/^.*REG_[A-Z_]+ */, ""); print; exit }'
+}
+key_exists() { "$WINE" reg query "$1" >/dev/null 2>&1; }
+
+"$WINE" "$setup" /S >install.log 2>&1 || fail "the silent install exited with $?"
+timeout 120 "$WINESERVER" -w
+
+location=$(reg_value "$UNINSTALL" InstallLocation)
+[ -n "$location" ] || fail "no InstallLocation in the uninstall entry"
+dir=$("$WINE" winepath -u "$location" 2>/dev/null | tr -d '\r')
+echo "installed in $location ($dir)"
+installed=(gridwell.exe GRIDWELL.CHM Uninstall.exe Plugins/Tools/OVtimer.dll Plugins/Tools/OVtipofday.dll
+  Plugins/Tools/OVTimer.chm Images/tlogo.bmp Puzzles/everyday15.puz Puzzles/sunday21.puz)
+for f in "${installed[@]}"; do
+  [ -s "$dir/$f" ] || fail "$f was not installed"
+done
+cmp -s "$dir/gridwell.exe" "$GW_BIN_DIR/gridwell.exe" || fail "the installed gridwell.exe is not the one built"
+startmenu=$(find "$WINEPREFIX/drive_c/users" -name Gridwell.lnk -path '*Start Menu*' | head -1)
+[ -n "$startmenu" ] || fail "no Start-menu entry"
+
+expected="\"$location\\gridwell.exe\" \"%1\""
+[ "$(reg_value "$CLASSES\\.puz")" = Gridwell.Puzzle ] || fail ".puz is not associated with Gridwell.Puzzle"
+key_exists "$CLASSES\\.puz\\OpenWithProgids" || fail "no OpenWithProgids under .puz"
+[ "$(reg_value "$CLASSES\\Gridwell.Puzzle\\shell\\open\\command")" = "$expected" ] ||
+  fail "open command is '$(reg_value "$CLASSES\\Gridwell.Puzzle\\shell\\open\\command")', expected '$expected'"
+[ "$(reg_value "$CLASSES\\Applications\\gridwell.exe\\shell\\open\\command")" = "$expected" ] ||
+  fail "no Open With entry with the quoted command"
+[ "$(reg_value "$UNINSTALL" UninstallString)" = "\"$location\\Uninstall.exe\"" ] || fail "wrong UninstallString"
+[ -n "$(reg_value "$UNINSTALL" DisplayVersion)" ] || fail "no DisplayVersion"
+
+# Open a puzzle through the shell. Windows merges the user's classes into HKEY_CLASSES_ROOT;
+# Wine 8 does not, so the user's two keys are mirrored into the machine's classes first and
+# the shell's own lookup (start -> ShellExecuteEx) then finds the command.
+"$WINE" reg copy "$CLASSES\\.puz" 'HKLM\Software\Classes\.puz' /s /f >/dev/null 2>&1 || fail "reg copy failed"
+"$WINE" reg copy "$CLASSES\\Gridwell.Puzzle" 'HKLM\Software\Classes\Gridwell.Puzzle' /s /f >/dev/null 2>&1 ||
+  fail "reg copy failed"
+mkdir -p "$WINEPREFIX/drive_c/My Puzzles"
+cp "$GW_SAMPLES/everyday15.puz" "$WINEPREFIX/drive_c/My Puzzles/every day.puz"
+"$WINE" start 'C:\My Puzzles\every day.puz' >start.log 2>&1 &
+wid=$(wait_window 'every day')
+[ -n "$wid" ] || fail "no Gridwell window on 'every day.puz' after opening it through the shell"
+title=$(xdotool getwindowname "$wid")
+echo "opened through the association: $title"
+case $title in "Gridwell - C:\\My Puzzles\\every day"*) ;; *) fail "unexpected window title '$title'" ;; esac
+import -window root "$GW_OUT/opened.png"
+"$WINESERVER" -k; sleep 1
+
+# Something of the user's in each kind of place the uninstaller must leave alone.
+"$WINE" reg add "$SETTINGS\\display" /v toolbar /t REG_DWORD /d 1 /f >/dev/null 2>&1
+cp "$GW_SAMPLES/rebus.puz" "$dir/Puzzles/my own.puz"
+
+"$WINE" "$dir/Uninstall.exe" /S >uninstall.log 2>&1 || fail "the silent uninstall exited with $?"
+timeout 120 "$WINESERVER" -w
+for f in "${installed[@]}"; do
+  [ -e "$dir/$f" ] && fail "$f is still there after the uninstall"
+done
+for d in Plugins Images; do [ -e "$dir/$d" ] && fail "the folder $d is still there"; done
+[ -f "$dir/Puzzles/my own.puz" ] || fail "the uninstall removed a puzzle of the user's"
+[ -e "$startmenu" ] && fail "the Start-menu entry is still there"
+for k in "$CLASSES\\.puz" "$CLASSES\\Gridwell.Puzzle" "$CLASSES\\Applications\\gridwell.exe" "$UNINSTALL"; do
+  key_exists "$k" && fail "$k is still in the registry"
+done
+[ "$(reg_value "$SETTINGS\\display" toolbar)" = 0x1 ] || fail "the silent uninstall removed the settings"
+echo "installed, opened through the association and uninstalled cleanly"
