@@ -32,7 +32,10 @@ export DISPLAY=$DISP
 trap '"$WINESERVER" -k 2>/dev/null; kill $XVFB 2>/dev/null' EXIT
 sleep 1
 
-x86_64-w64-mingw32-gcc -O2 -mwindows -static -o "$OUT/minimal.exe" "$ROOT/scripts/measure/minimal_window.c" \
+x86_64-w64-mingw32-windres -I "$ROOT/scripts/measure" "$ROOT/scripts/measure/minimal_window.rc" -O coff \
+  -o "$OUT/minimal_window.res" \
+  && x86_64-w64-mingw32-gcc -O2 -mwindows -static -o "$OUT/minimal.exe" "$ROOT/scripts/measure/minimal_window.c" \
+    "$OUT/minimal_window.res" -lcomctl32 \
   || { echo "cannot build the minimal program"; exit 1; }
 
 if [ ! -f "$PUZZLE" ]; then
