@@ -19,7 +19,7 @@ bench() {  # bench NAME [FILTER]: the benchmark's own output, into the details
   local exe=$BUILD/native/bench/$1
   [ -x "$exe" ] || { echo "(no $1: build the native tree with the benchmark library)" >>"$LOG"; return 1; }
   (cd "$BUILD/native" && timeout -k 10 300 "$exe" --benchmark_min_time=0.2 --benchmark_repetitions=5 \
-    --benchmark_color=false ${2:+--benchmark_filter=$2}) 2>&1 | tee -a "$LOG"
+    --benchmark_color=false ${2:+--benchmark_filter=$2}) 2>&1 | sed 's/\x1b\[[0-9;]*m//g' | tee -a "$LOG"
 }
 # The median's real and CPU time (ns) of one benchmark in that output.
 median_of() { awk -v n="$1_median" '$1 == n { print $2, $4 }'; }
