@@ -5,13 +5,26 @@
 
 namespace gw {
 
+// A rotate right by one, then the byte added; written without a branch so the
+// compiler emits a rotate.
+static inline uint16_t checksumStep(uint16_t c, uint8_t byte) {
+    return uint16_t(uint16_t((c >> 1) | (c << 15)) + byte);
+}
+
 uint16_t regionChecksum(const uint8_t* data, int length, uint16_t initial) {
     uint16_t c = initial;
-    for (int i = 0; i < length; ++i) {
-        c = (c & 1) ? uint16_t((c >> 1) + 0x8000) : uint16_t(c >> 1);
-        c = uint16_t(c + data[i]);
-    }
+    for (int i = 0; i < length; ++i) c = checksumStep(c, data[i]);
     return c;
+}
+
+void regionChecksumPair(const uint8_t* data, int length, uint16_t& first, uint16_t& second) {
+    uint16_t a = first, b = second;
+    for (int i = 0; i < length; ++i) {
+        a = checksumStep(a, data[i]);
+        b = checksumStep(b, data[i]);
+    }
+    first = a;
+    second = b;
 }
 
 PuzzleFileImage::PuzzleFileImage() {

@@ -52,6 +52,9 @@ struct ExtraSection {
 
 // 16-bit rotate-right-and-add checksum of the file format.
 uint16_t regionChecksum(const uint8_t* data, int length, uint16_t initial);
+// Runs the same bytes into two checksums at once (a part's own sum and the whole
+// file's running sum), so each byte is read once.
+void regionChecksumPair(const uint8_t* data, int length, uint16_t& first, uint16_t& second);
 inline uint16_t regionChecksum(const std::string& s, uint16_t initial) {
     return regionChecksum(reinterpret_cast<const uint8_t*>(s.data()), int(s.size()), initial);
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ports/core_context.h"
@@ -18,6 +19,7 @@ namespace {
 constexpr size_t ReadBufferSize = 2048;          // strings are at most 2047 bytes
 constexpr size_t SectionHeaderSize = 8;          // tag, length, checksum
 constexpr size_t MaxMessageLength = 2047;
+constexpr size_t ReadChunkSize = 65536;          // a whole ordinary puzzle in one read
 
 // A forward-only window over the input. Strings and ordinary sections must fit in
 // ReadBufferSize bytes, as with the program's fixed read buffer; the document's own
@@ -32,26 +34,38 @@ public:
     size_t ensure(size_t want) {
         if (available() >= want || eof_) return available();
         // Move the unread tail to the front, then read more.
-        buffer_.erase(buffer_.begin(), buffer_.begin() + long(pos_));
+        const size_t kept = available();
+        if (kept && pos_) std::memmove(buffer_.get(), buffer_.get() + pos_, kept);
+        end_ = kept;
         pos_ = 0;
-        while (buffer_.size() < want && !eof_) {
-            const size_t old = buffer_.size();
-            const size_t chunk = std::max(want - old, ReadBufferSize);
-            buffer_.resize(old + chunk);
-            const size_t got = read_(buffer_.data() + old, chunk);
-            buffer_.resize(old + got);
+        while (end_ < want && !eof_) {
+            const size_t chunk = std::max(want - end_, ReadChunkSize);
+            reserve(end_ + chunk);
+            const size_t got = read_(buffer_.get() + end_, chunk);
+            end_ += got;
             if (got < chunk) eof_ = true;
         }
         return available();
     }
-    size_t available() const { return buffer_.size() - pos_; }
-    const uint8_t* data() const { return buffer_.data() + pos_; }
+    size_t available() const { return end_ - pos_; }
+    const uint8_t* data() const { return buffer_.get() + pos_; }
     void consume(size_t n) { pos_ += std::min(n, available()); }
 
 private:
+    // Grows the storage without clearing it: every byte is written by a read before use.
+    void reserve(size_t size) {
+        if (size <= capacity_) return;
+        std::unique_ptr<uint8_t[]> bigger(new uint8_t[size]);
+        if (end_) std::memcpy(bigger.get(), buffer_.get(), end_);
+        buffer_ = std::move(bigger);
+        capacity_ = size;
+    }
+
     ReadFn read_;
-    std::vector<uint8_t> buffer_;
+    std::unique_ptr<uint8_t[]> buffer_;
+    size_t capacity_ = 0;
     size_t pos_ = 0;
+    size_t end_ = 0;
     bool eof_ = false;
 };
 
@@ -71,19 +85,22 @@ StringResult readString(ByteWindow& in, std::string& out) {
     return StringResult::Ok;
 }
 
-uint16_t checksumWithNul(const std::string& s, uint16_t c) {
-    return regionChecksum(reinterpret_cast<const uint8_t*>(s.c_str()), int(s.size()) + 1, c);
+void checksumWithNul(const std::string& s, uint16_t& part, uint16_t& file) {
+    regionChecksumPair(reinterpret_cast<const uint8_t*>(s.c_str()), int(s.size()) + 1, part, file);
 }
 
-// The text part, run on from `c`: present texts with their NUL, clues without.
-uint16_t textChecksum(const PuzzleFileImage& image, bool withNotes, uint16_t c) {
-    if (!image.title.empty()) c = checksumWithNul(image.title, c);
-    if (!image.author.empty()) c = checksumWithNul(image.author, c);
-    if (!image.copyright.empty()) c = checksumWithNul(image.copyright, c);
-    const size_t count = size_t(image.header.clueCount());
-    for (size_t i = 0; i < count && i < image.clues.size(); ++i) c = regionChecksum(image.clues[i], c);
-    if (withNotes && !image.notes.empty()) c = checksumWithNul(image.notes, c);
-    return c;
+// The text part into its own sum and the file's running sum in one pass: present
+// texts with their NUL, clues without.
+void textChecksums(const PuzzleFileImage& image, bool withNotes, uint16_t& part, uint16_t& file) {
+    if (!image.title.empty()) checksumWithNul(image.title, part, file);
+    if (!image.author.empty()) checksumWithNul(image.author, part, file);
+    if (!image.copyright.empty()) checksumWithNul(image.copyright, part, file);
+    const size_t count = std::min(size_t(image.header.clueCount()), image.clues.size());
+    for (size_t i = 0; i < count; ++i) {
+        const std::string& clue = image.clues[i];
+        regionChecksumPair(reinterpret_cast<const uint8_t*>(clue.data()), int(clue.size()), part, file);
+    }
+    if (withNotes && !image.notes.empty()) checksumWithNul(image.notes, part, file);
 }
 
 void warnWithId(int id) { ui().warningById(id); }
@@ -238,13 +255,15 @@ ImageChecksums computeChecksums(const PuzzleFileImage& image, bool withNotes) {
     const FileHeader& h = image.header;
     const int squares = h.width() * h.height();
     c.header = regionChecksum(&h.bytes[HdrWidth], 8, 0);
-    const auto grid = [&](const std::string& s, uint16_t initial) {
-        return regionChecksum(reinterpret_cast<const uint8_t*>(s.data()), std::min(squares, int(s.size())), initial);
+    c.file = c.header;
+    const auto grid = [&](const std::string& s, uint16_t& part) {
+        part = 0;
+        regionChecksumPair(reinterpret_cast<const uint8_t*>(s.data()), std::min(squares, int(s.size())), part, c.file);
     };
-    c.solution = grid(image.solution, 0);
-    c.fill = grid(image.fill, 0);
-    c.text = textChecksum(image, withNotes, 0);
-    c.file = textChecksum(image, withNotes, grid(image.fill, grid(image.solution, c.header)));
+    grid(image.solution, c.solution);
+    grid(image.fill, c.fill);
+    c.text = 0;
+    textChecksums(image, withNotes, c.text, c.file);
     return c;
 }
 

@@ -3,6 +3,7 @@
 #   - time from process start to the first painted grid of gridwell.exe under Wine,
 #     beside a minimal Win32 program that only shows a window, as a ratio;
 #   - time to repaint a whole 39 x 39 grid (from win_tests.exe, when built);
+#   - private memory of gridwell.exe with stress39.puz open (from bench/win, when built);
 #   - size of gridwell.exe for x64 and x86 (the builds given).
 # Usage: scripts/measure-startup.sh [WIN64_BUILD_DIR] [X86_BUILD_DIR] [PUZZLE]
 #   defaults: build/win64, build/win32, samples/everyday15.puz (a 15x15 text puzzle is made when missing)
@@ -32,7 +33,10 @@ export DISPLAY=$DISP
 trap '"$WINESERVER" -k 2>/dev/null; kill $XVFB 2>/dev/null' EXIT
 sleep 1
 
-x86_64-w64-mingw32-gcc -O2 -mwindows -static -o "$OUT/minimal.exe" "$ROOT/scripts/measure/minimal_window.c" \
+x86_64-w64-mingw32-windres -I "$ROOT/scripts/measure" "$ROOT/scripts/measure/minimal_window.rc" -O coff \
+  -o "$OUT/minimal_window.res" \
+  && x86_64-w64-mingw32-gcc -O2 -mwindows -static -o "$OUT/minimal.exe" "$ROOT/scripts/measure/minimal_window.c" \
+    "$OUT/minimal_window.res" -lcomctl32 \
   || { echo "cannot build the minimal program"; exit 1; }
 
 if [ ! -f "$PUZZLE" ]; then
@@ -65,6 +69,8 @@ cd "$OUT" || exit 1
 
 "$WINE" wineboot -i >/dev/null 2>&1
 "$WINESERVER" -w
+# Wine's own fonts, as a user's Wine has them (without them painting looks for them in vain).
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 # Wall time of one run, in milliseconds; the program leaves after its first paint.
 run_ms() {
@@ -101,8 +107,16 @@ if [ -f "$TESTS" ]; then
     | grep -E 'ms per' | sed 's/^/repaint: /'
 fi
 
+MEMORY=$W64/bench/private_memory_bench.exe
+if [ -f "$MEMORY" ]; then
+  "$WINE" "$MEMORY" 2>&1 | tr -d '\r' | sed 's/^/memory: /'
+fi
+
 for dir in "$W64" "$X86"; do
   [ -f "$dir/bin/gridwell.exe" ] || continue
   arch=$(file -b "$dir/bin/gridwell.exe" | grep -q x86-64 && echo x64 || echo x86)
   echo "size of gridwell.exe ($arch): $(stat -c %s "$dir/bin/gridwell.exe") bytes ($dir)"
+  for dll in "$dir"/bin/Plugins/Tools/*.dll; do
+    [ -f "$dll" ] && echo "size of $(basename "$dll") ($arch): $(stat -c %s "$dll") bytes"
+  done
 done

@@ -374,6 +374,9 @@ layer_bench() {
     done
     stop_prefix "$prefix"
   fi
+  # Every speed figure side by side with its goal (start-up, repaint and memory under Wine).
+  echo "-- speed report" | tee -a "$report"
+  bash "$ROOT/scripts/speed-report.sh" "$BUILD" 2>&1 | tee -a "$report" | sed -n '/^== speed report/,$p'
   NOTE="$((${#exes[@]} + ${#wexes[@]})) benchmark exe(s); report in $report"
   return $rc
 }

@@ -129,7 +129,11 @@ bool LayoutManager::build(int type, RECT area, bool attachEngine) {
     lists_->setGridView(gridView_.get());
     applyExtents(values);
     if (!attachEngine) grid_->ReattachView(gridView_.get());
-    if (grid_->clueSet) grid_->clueSet->AttachLists(lists_.get(), lists_.get());
+    if (grid_->clueSet) {
+        lists_->setRedraw(false);
+        grid_->clueSet->AttachLists(lists_.get(), lists_.get());
+        lists_->setRedraw(true);
+    }
     built_ = true;
     return true;
 }

@@ -305,9 +305,17 @@ void MainWindow::createPuzzleViews() {
         if (doc->usesSymbols && doc->showSymbolIndicator) statusBar_->indicatorOn(IDI_SYMBOL_INDICATOR);
     }
     createSecondaryWindows();
+    // Built and placed with redrawing off, then drawn once: every pane shown while the
+    // layout is still being built would otherwise draw its frame and scroll bars at
+    // each intermediate size.
+    if (container_) SendMessageA(container_, WM_SETREDRAW, FALSE, 0);
     if (container_ && doc->grid && !layout_)
         layout_ = LayoutManager::create(container_, 0, hwnd_, app_.resources(), *fonts_, doc->grid.get());
     relayout();
+    if (container_) {
+        SendMessageA(container_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(container_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
 }
 
 void MainWindow::destroyPuzzleViews() {

@@ -27,13 +27,24 @@ void ClueSet::Build(int width, int height, const std::vector<std::string>& clueT
     texts_.clear();
     entries.assign(size_t(width_) * height_, ClueEntry{});
 
+    // The entries point into texts_, so it is sized once for every word and never grows.
+    size_t words = 0;
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            const GridCell& c = grid_.cell(x, y);
+            if (c.isWhite()) words += size_t((c.flags & AcrossStart) != 0) + size_t((c.flags & DownStart) != 0);
+        }
+    texts_.reserve(words);
+
     // A clue list shorter than the grid's words gives the missing clues empty texts.
     auto takeText = [&]() -> const std::string* {
         const size_t ordinal = size_t(nextOrdinal);
-        texts_.push_back(std::make_unique<std::string>(ordinal < clueTexts.size() ? clueTexts[ordinal]
-                                                                                  : std::string()));
+        if (ordinal < clueTexts.size())
+            texts_.push_back(clueTexts[ordinal]);
+        else
+            texts_.emplace_back();
         ++nextOrdinal;
-        return texts_.back().get();
+        return &texts_.back();
     };
 
     for (int y = 0; y < height_; ++y) {

@@ -51,7 +51,7 @@ private:
     PuzzleGrid& grid_;
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::unique_ptr<std::string>> texts_;  // one copy per word
+    std::vector<std::string> texts_;  // one copy per word; reserved in full before any is taken
 };
 
 }  // namespace gw

@@ -138,6 +138,14 @@ int ClueLists::indexOfWindow(HWND w) const {
 
 // ---------------------------------------------------------------- the engine's calls
 
+void ClueLists::setRedraw(bool on) {
+    for (const List& l : lists_) {
+        if (!l.listBox) continue;
+        SendMessageA(l.listBox, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+        if (on) RedrawWindow(l.listBox, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+    }
+}
+
 int ClueLists::addClue(const char* text, int number, int direction) {
     List& l = lists_[direction & 1];
     if (!l.listBox) return -1;

@@ -36,6 +36,9 @@ public:
     // The prompt that shows the current clue, and the grid that keys and clicks go to.
     void setPrompt(CluePrompt* prompt) { prompt_ = prompt; }
     void setGridView(GridView* view) { gridView_ = view; }
+    // Off while the lists are filled: a visible list box would otherwise redraw its
+    // scroll bar after every clue added. Back on, both lists are redrawn once.
+    void setRedraw(bool on);
 
     // --- what the engine calls ---
     int addClue(const char* text, int number, int direction) override;

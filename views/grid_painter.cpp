@@ -87,15 +87,35 @@ struct Tools {
           printBlock(p.printing ? CreateSolidBrush(printBlockColour(p.printBrushIndex)) : nullptr) {}
 };
 
-void drawText(HDC dc, const GridPaintParams& p, int column, int row, HFONT font, COLORREF colour, int x, int y,
-              const char* text, int length) {
-    SelectObject(dc, font);
-    SetTextColor(dc, colour);
-    TextOutA(dc, x, y, text, length);
-    if (p.trace) p.trace->push_back({column, row, font, colour, std::string(text, size_t(length))});
-}
+// Selecting a font is costly (it is realised again each time), so the texts of a paint
+// are drawn in passes by kind and the font and colour change only when they differ
+// from the last text's.
+class TextPen {
+public:
+    TextPen(HDC dc, const GridPaintParams& p) : dc_(dc), p_(p) {}
+    void align(UINT mode) {
+        if (mode != align_) SetTextAlign(dc_, align_ = mode);
+    }
+    void draw(int column, int row, HFONT font, COLORREF colour, int x, int y, const char* text, int length) {
+        if (font != font_) SelectObject(dc_, font_ = font);
+        if (colour != colour_ || !colourSet_) {
+            SetTextColor(dc_, colour_ = colour);
+            colourSet_ = true;
+        }
+        TextOutA(dc_, x, y, text, length);
+        if (p_.trace) p_.trace->push_back({column, row, font, colour, std::string(text, size_t(length))});
+    }
 
-void paintCellContent(HDC dc, const GridCell& cell, const GridPaintParams& p, int column, int row, int x, int y,
+private:
+    HDC dc_;
+    const GridPaintParams& p_;
+    HFONT font_ = nullptr;
+    COLORREF colour_ = 0;
+    bool colourSet_ = false;
+    UINT align_ = GDI_ERROR;
+};
+
+void paintCellContent(TextPen& pen, const GridCell& cell, const GridPaintParams& p, int column, int row, int y,
                       int& footnote) {
     const bool solutionShown = (p.flags & ShowSolution) && (cell.solution != '-' || cell.solutionRebus);
     const bool entryShown = (p.flags & ShowEntries) && (cell.fill != '-' || cell.userRebus);
@@ -106,9 +126,8 @@ void paintCellContent(HDC dc, const GridCell& cell, const GridPaintParams& p, in
     const int cx = (column + 1) * p.cellWidth - p.cellWidth / 2 + p.origin.left;
     const int bottom = y + p.cellHeight;
 
-    SetTextAlign(dc, TA_CENTER | TA_BOTTOM);
     if (!record) {
-        drawText(dc, p, column, row, p.letterFont, colour, cx, bottom, &letter, 1);
+        pen.draw(column, row, p.letterFont, colour, cx, bottom, &letter, 1);
         return;
     }
     int length = record->length;
@@ -116,23 +135,23 @@ void paintCellContent(HDC dc, const GridCell& cell, const GridPaintParams& p, in
     if (length > RebusMaxText) length = RebusMaxText;
     if (length <= 1) {
         HFONT font = record->kind != RebusPlain ? p.symbolFont : p.letterFont;
-        drawText(dc, p, column, row, font, colour, cx, bottom, record->text, length);
+        pen.draw(column, row, font, colour, cx, bottom, record->text, length);
     } else if (length <= 3) {
-        drawText(dc, p, column, row, p.numberFont, colour, cx, bottom - 1, record->text, length);
+        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, record->text, length);
     } else if (!p.printing) {
         char shown[5] = {record->text[0], record->text[1], '.', '.', 0};
-        drawText(dc, p, column, row, p.numberFont, colour, cx, bottom - 1, shown, 4);
+        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, shown, 4);
     } else {
         // On paper the entry is listed in a footnote instead.
         char note[16];
         int n = snprintf(note, sizeof note, "(%d)", footnote++);
-        drawText(dc, p, column, row, p.numberFont, colour, cx, bottom - 1, note, n);
+        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, note, n);
     }
-    (void)x;
 }
 
-void paintLetterCell(HDC dc, const GridCell& cell, const GridPaintParams& p, const Tools& t,
-                     int column, int row, int x, int y, int& footnote) {
+// The cell's fills and marks; its texts come in later passes.
+void paintLetterCell(HDC dc, const GridCell& cell, const GridPaintParams& p, const Tools& t, int column, int row,
+                     int x, int y) {
     const RECT r{x, y, x + p.cellWidth - p.innerWidth, y + p.cellHeight - p.innerHeight};
     if (p.flags & ShowHighlights) {
         if (column == p.cursorColumn && row == p.cursorRow)
@@ -160,13 +179,16 @@ void paintLetterCell(HDC dc, const GridCell& cell, const GridPaintParams& p, con
             LineTo(dc, r.right, r.top - 1);
         }
     }
-    if ((p.flags & ShowNumbers) && (cell.flags & (AcrossStart | DownStart))) {
-        char number[8];
-        int n = snprintf(number, sizeof number, "%d", cell.number % 10000);
-        SetTextAlign(dc, TA_LEFT | TA_TOP);
-        drawText(dc, p, column, row, p.numberFont, p.numberColour, x + 1, y, number, n);
-    }
-    paintCellContent(dc, cell, p, column, row, x, y, footnote);
+}
+
+bool hasNumber(const GridCell& cell, const GridPaintParams& p) {
+    return (p.flags & ShowNumbers) && (cell.flags & (AcrossStart | DownStart));
+}
+
+void paintNumber(TextPen& pen, const GridCell& cell, const GridPaintParams& p, int column, int row, int x, int y) {
+    char number[8];
+    int n = snprintf(number, sizeof number, "%d", cell.number % 10000);
+    pen.draw(column, row, p.numberFont, p.numberColour, x + 1, y, number, n);
 }
 
 }  // namespace
@@ -196,21 +218,32 @@ void paintGrid(HDC dc, const PuzzleGrid& g, const GridPaintParams& p) {
         paintLines(dc, tools.black, p, ox, oy);
 
     if (!(p.diagramless && !(p.flags & ShowSolution))) {
-        int footnote = 1;
-        for (int column = std::max(0, p.firstColumn); column < lastColumn; ++column) {
-            for (int row = std::max(0, p.firstRow); row < lastRow; ++row) {
-                const GridCell& cell = g.cell(column, row);
-                const int x = ox + column * p.cellWidth, y = oy + row * p.cellHeight;
-                if (cell.isWhite()) {
-                    paintLetterCell(dc, cell, p, tools, column, row, x, y, footnote);
-                } else if (!outlineOnly) {
-                    // Inside the lines: a grey print fill must not paint over the black
-                    // lines on the block's right and bottom.
-                    RECT block{x, y, x + p.cellWidth - 1, y + p.cellHeight - 1};
-                    FillRect(dc, &block, p.printing ? static_cast<HBRUSH>(tools.printBlock) : static_cast<HBRUSH>(tools.black));
-                }
+        const int firstColumn = std::max(0, p.firstColumn), firstRow = std::max(0, p.firstRow);
+        const auto eachCell = [&](auto&& paint) {
+            for (int column = firstColumn; column < lastColumn; ++column)
+                for (int row = firstRow; row < lastRow; ++row)
+                    paint(g.cell(column, row), column, row, ox + column * p.cellWidth, oy + row * p.cellHeight);
+        };
+        eachCell([&](const GridCell& cell, int column, int row, int x, int y) {
+            if (cell.isWhite()) {
+                paintLetterCell(dc, cell, p, tools, column, row, x, y);
+            } else if (!outlineOnly) {
+                // Inside the lines: a grey print fill must not paint over the black
+                // lines on the block's right and bottom.
+                RECT block{x, y, x + p.cellWidth - 1, y + p.cellHeight - 1};
+                FillRect(dc, &block, p.printing ? static_cast<HBRUSH>(tools.printBlock) : static_cast<HBRUSH>(tools.black));
             }
-        }
+        });
+        TextPen pen(dc, p);
+        pen.align(TA_LEFT | TA_TOP);
+        eachCell([&](const GridCell& cell, int column, int row, int x, int y) {
+            if (cell.isWhite() && hasNumber(cell, p)) paintNumber(pen, cell, p, column, row, x, y);
+        });
+        int footnote = 1;
+        pen.align(TA_CENTER | TA_BOTTOM);
+        eachCell([&](const GridCell& cell, int column, int row, int, int y) {
+            if (cell.isWhite()) paintCellContent(pen, cell, p, column, row, y, footnote);
+        });
     }
     if (p.printing && p.legend && *p.legend) {
         SetTextAlign(dc, TA_LEFT | TA_TOP);

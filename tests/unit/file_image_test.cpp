@@ -1,4 +1,5 @@
 #include <cstring>
+#include <vector>
 
 #include "doc/file_image.h"
 #include "fakes.h"
@@ -12,6 +13,20 @@ TEST(RegionChecksum, RotatesRightAndAdds) {
     EXPECT_EQ(regionChecksum(abc, 3, 0), 0x40AC);
     EXPECT_EQ(regionChecksum(abc, 0, 0x1234), 0x1234);
     EXPECT_EQ(regionChecksum(abc, -5, 7), 7);
+}
+
+// The paired form runs both sums over the same bytes: each must equal its own run,
+// at every length (odd and even, across the 16-bit wrap) and from any start.
+TEST(RegionChecksum, PairEqualsTwoSeparateRuns) {
+    std::vector<uint8_t> bytes(3000);
+    uint32_t seed = 12345;
+    for (uint8_t& b : bytes) b = uint8_t((seed = seed * 1103515245u + 12345u) >> 16);
+    for (int length : {0, 1, 2, 7, 255, 1521, 3000}) {
+        uint16_t first = 0, second = 0xBEEF;
+        regionChecksumPair(bytes.data(), length, first, second);
+        EXPECT_EQ(first, regionChecksum(bytes.data(), length, 0)) << length;
+        EXPECT_EQ(second, regionChecksum(bytes.data(), length, 0xBEEF)) << length;
+    }
 }
 
 TEST(FileImage, MaskIsEightUpperCaseLetters) {

@@ -238,6 +238,39 @@ TEST_F(ReaderTest, ReadsFromDiskInBinaryMode) {
     std::remove(path.c_str());
 }
 
+// A file many times the read chunk, its strings lying across chunk ends: every part
+// comes back whole, from memory and from disk, and a cut copy is still refused.
+TEST_F(ReaderTest, FilesLargerThanOneReadComeBackWhole) {
+    PuzBuilder b;
+    b.width = b.height = 39;
+    b.solution.assign(39 * 39, 'A');
+    b.fill.assign(39 * 39, '-');
+    b.clues.clear();
+    for (int i = 0; i < 150; ++i) b.clues.push_back(std::string(size_t(1000 + i * 7), char('a' + i % 26)));
+    b.notes.assign(2000, 'n');
+    b.sections = {{"GEXT", std::vector<uint8_t>(39 * 39, 0x80)}, {"LTIM", PuzBuilder::bytesOf("12,0")}};
+    const auto bytes = b.build();
+    ASSERT_GT(bytes.size(), 3u * 65536u);
+    const auto check = [&](const char* how) {
+        EXPECT_EQ(image.clues, b.clues) << how;
+        EXPECT_EQ(image.notes, b.notes) << how;
+        ASSERT_EQ(image.sections.size(), 2u) << how;
+        EXPECT_EQ(image.sections[1].data, b.sections[1].data) << how;
+    };
+    ASSERT_TRUE(read(bytes));
+    check("memory");
+    const auto path = (std::filesystem::temp_directory_path() / "gw_reader_large.puz").string();
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    ASSERT_TRUE(readPuzzleFile(path, image));
+    check("disk");
+    std::remove(path.c_str());
+    std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + long(bytes.size() / 2));
+    EXPECT_FALSE(read(cut));
+}
+
 // Damaged files must be refused or read, never read out of bounds.
 TEST_F(ReaderTest, TruncatedAndDamagedFilesNeverCrash) {
     PuzBuilder b;

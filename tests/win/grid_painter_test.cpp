@@ -207,6 +207,37 @@ TEST_F(GridPainter, DiagramlessShowsOnlyLines) {
     EXPECT_EQ(solved.pixel(2 * Cell + Cell / 2, Cell / 2), Black);
 }
 
+// Texts are drawn in passes and a font or colour is only set when it changes: a
+// letter after a multi-letter entry and a symbol must still get the letter font and
+// its own colour, and the paint must leave the DC's selections as it found them.
+TEST_F(GridPainter, FontAndColourFollowEachTextAcrossThePasses) {
+    grid = buildGrid({"QABCDQ"});
+    grid->cell(0, 0).fill = 'Q';
+    setUserRebus(grid->cell(1, 0), "ABC");
+    setUserRebus(grid->cell(2, 0), "Y", RebusSymbol);
+    grid->cell(3, 0).fill = 'Q';
+    grid->cell(3, 0).flags |= Pencil;
+    grid->cell(4, 0).fill = 'Q';
+    MemoryCanvas m(6 * Cell + 2, Cell + 2);
+    HGDIOBJ fontBefore = GetCurrentObject(m.dc(), OBJ_FONT);
+    const UINT alignBefore = GetTextAlign(m.dc());
+    paintGrid(m.dc(), *grid, params());
+    // The letter as the letter font draws it, alone.
+    MemoryCanvas alone(Cell + 2, Cell + 2);
+    SelectObject(alone.dc(), letter);
+    SetBkMode(alone.dc(), TRANSPARENT);
+    SetTextAlign(alone.dc(), TA_CENTER | TA_BOTTOM);
+    TextOutA(alone.dc(), Cell / 2, Cell, "Q", 1);
+    const int pen = inLetterArea(m, 0, 0, Black);
+    EXPECT_GT(pen, 20);
+    EXPECT_EQ(pen, inLetterArea(alone, 0, 0, Black));
+    EXPECT_EQ(inLetterArea(m, 3, 0, Grey), pen);   // the same glyph in pencil grey
+    EXPECT_EQ(inLetterArea(m, 3, 0, Black), 0);
+    EXPECT_EQ(inLetterArea(m, 4, 0, Black), pen);  // and in pen again after it
+    EXPECT_EQ(GetCurrentObject(m.dc(), OBJ_FONT), fontBefore);
+    EXPECT_EQ(GetTextAlign(m.dc()), alignBefore);
+}
+
 TEST_F(GridPainter, PaintsOnlyTheRequestedRange) {
     grid = buildGrid({"A.A.", "A.A."});
     MemoryCanvas m(4 * Cell + 2, 2 * Cell + 2);

@@ -43,6 +43,20 @@ protected:
     std::string folder, path;
 };
 
+// Pixels of the first item row that are not the list's background: the clue text.
+int inkInFirstRow(HWND box) {
+    const int rowHeight = int(SendMessageA(box, LB_GETITEMHEIGHT, 0, 0));
+    RECT rc{};
+    GetClientRect(box, &rc);
+    HDC dc = GetDC(box);
+    const COLORREF background = GetPixel(dc, rc.right - 2, rowHeight / 2);
+    int ink = 0;
+    for (int y = 1; y < rowHeight - 1; ++y)
+        for (int x = 2; x < rc.right - 2; ++x) ink += GetPixel(dc, x, y) != background ? 1 : 0;
+    ReleaseDC(box, dc);
+    return ink;
+}
+
 TEST_F(Layouts, EveryTypeShowsGridPromptAndBothListsWhereItBelongs) {
     for (int type : LayoutTypes) {
         SCOPED_TRACE(layoutCode(type));
@@ -76,6 +90,13 @@ TEST_F(Layouts, EveryTypeShowsGridPromptAndBothListsWhereItBelongs) {
         const bool strip = type == LayoutABDB || type == LayoutATDT || type == LayoutATDB;
         EXPECT_EQ(lists->compact(0), strip);
         EXPECT_EQ(lists->compact(1), strip);
+        // The lists are filled with redrawing off; it must be back on (and the box shown).
+        for (int i = 0; i < 2 && !strip; ++i) {
+            HWND box = lists->listBox(i);
+            EXPECT_GT(SendMessageA(box, LB_GETCOUNT, 0, 0), 0) << i;
+            RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            EXPECT_GT(inkInFirstRow(box), 0) << i;
+        }
     }
 }
 
