@@ -35,7 +35,10 @@ def differences(state, info):
     width, height = (int(v) for v in state["size"])
     if (width, height) != (info["width"], info["height"]):
         return ["size %dx%d in memory, %dx%d in the file" % (width, height, info["width"], info["height"])]
-    letters = filled = 0
+    # A square whose letter is "-" still counts as filled when it holds a multi-letter
+    # entry or a symbol (its own record).
+    records = {(r["x"], r["y"]) for r in info["rebusSquares"] if "user" in r}
+    filled = 0
     for y in range(height):
         row, fill = state["entries"][y], info["fill"][y]
         marks = state["marks"][y]
@@ -43,8 +46,7 @@ def differences(state, info):
             square = "square %d,%d" % (x, y)
             if row[x] == ".":
                 continue
-            letters += 1
-            filled += row[x] != "-"
+            filled += row[x] != "-" or (x, y) in records
             # A pencil entry is saved in lower case; the services give the letter alone.
             if row[x] != fill[x].upper():
                 found.append("%s: '%s' in memory, '%s' in the file" % (square, row[x], fill[x]))

@@ -20,13 +20,20 @@ static unsigned pick(Soak* s, unsigned n) { return soakBelow(&s->actionRng, n); 
 
 static HWND gridCanvas(Soak* s) { return soakChild(s->frame, "CanvasClass", WS_BORDER); }
 
-/* Where typed keys go: the program's focus, else the grid. */
-static HWND keyTarget(Soak* s) {
+/* The window with the program's keyboard focus, else the grid. */
+static HWND focusOf(Soak* s) {
     GUITHREADINFO info;
     memset(&info, 0, sizeof info);
     info.cbSize = sizeof info;
     if (GetGUIThreadInfo(s->program.dwThreadId, &info) && info.hwndFocus) return info.hwndFocus;
     return gridCanvas(s);
+}
+
+/* Where a typed key goes: mostly the grid, where a solver types; now and then wherever
+   the focus is (a clue list after a click on it, say). */
+static HWND keyTarget(Soak* s) {
+    HWND grid = pick(s, 4) ? gridCanvas(s) : NULL;
+    return grid ? grid : focusOf(s);
 }
 
 static void postKey(HWND target, UINT vk) {
@@ -56,8 +63,8 @@ static int typeRebus(Soak* s) {
     fprintf(s->log, "rebus entry of %u letters\n", n);
     postKey(keyTarget(s), VK_INSERT);
     if (!soakSync(s, 15000)) return 0;
-    for (i = 0; i < n; ++i) postKey(keyTarget(s), 'A' + pick(s, 26));
-    postKey(keyTarget(s), pick(s, 5) ? VK_RETURN : VK_ESCAPE);
+    for (i = 0; i < n; ++i) postKey(focusOf(s), 'A' + pick(s, 26));
+    postKey(focusOf(s), pick(s, 5) ? VK_RETURN : VK_ESCAPE);
     return 1;
 }
 
@@ -133,11 +140,12 @@ static void setClipboard(Soak* s, const char* text) {
 
 /* Letters, spaces, bracket groups (some longer than a square holds), odd characters. */
 static void paste(Soak* s) {
-    static const char* pieces[] = {"A", "E", "S", "T", "x", " ", "[AB]", "[QUEEN]", "[ABCDEFGHIJKL]",
-                                   "[", "]", "-", "?", "\r\n", "7", "{X}", "[]"};
+    static const char* pieces[] = {"A", "E", "S", "T", "x", "[AB]", "[QUEEN]", "[ABCDEFGHIJKL]",
+                                   " ", "[", "]", "-", "?", "\r\n", "7", "{X}", "[]"};
+    const unsigned all = sizeof pieces / sizeof pieces[0];
     char text[256] = "";
-    unsigned n = pick(s, 16), i;
-    for (i = 0; i < n; ++i) strcat(text, pieces[pick(s, sizeof pieces / sizeof pieces[0])]);
+    unsigned n = pick(s, 16), i, kinds = pick(s, 3) ? 8 : all; /* mostly what it takes: letters, groups */
+    for (i = 0; i < n; ++i) strcat(text, pieces[pick(s, kinds)]);
     fprintf(s->log, "paste \"%s\"\n", text);
     setClipboard(s, text);
     PostMessageA(s->frame, WM_COMMAND, CMD_PASTE, 0);

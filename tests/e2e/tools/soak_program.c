@@ -93,9 +93,10 @@ static int openPuzzle(Soak* s, HWND dialog) {
 }
 
 /* Presses a button of the dialog: Yes or No at random where both are offered (the
-   save question among them), else Cancel, else OK. */
+   save question among them), else OK or Cancel at random; Save As is cancelled (the
+   soak keeps to its one file). */
 static void answer(Soak* s, HWND dialog) {
-    char title[128] = "";
+    char title[128] = "", text[160] = "";
     int button = IDCANCEL;
     GetWindowTextA(dialog, title, sizeof title);
     if (!strcmp(title, "Open") && openPuzzle(s, dialog)) {
@@ -107,7 +108,11 @@ static void answer(Soak* s, HWND dialog) {
         button = soakBelow(&s->answerRng, 2) ? IDYES : IDNO;
     else if (!usable(dialog, IDCANCEL) && usable(dialog, IDOK))
         button = IDOK; /* a sheet whose changes were applied offers Close (OK) alone */
-    fprintf(s->log, "  dialog \"%s\": %s\n", title,
+    else if (usable(dialog, IDOK) && strcmp(title, "Save As") != 0)
+        button = soakBelow(&s->answerRng, 2) ? IDOK : IDCANCEL;
+    GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text); /* a message box's text */
+    text[strcspn(text, "\r\n")] = '\0';
+    fprintf(s->log, "  dialog \"%s\" %s: %s\n", title, text,
             button == IDYES ? "Yes" : button == IDNO ? "No" : button == IDOK ? "OK" : "Cancel");
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), (LPARAM)GetDlgItem(dialog, button));
     s->dialogs++;
