@@ -172,7 +172,8 @@ static int changeLayout(Soak* s) {
     int waited, pages, i;
     fprintf(s->log, "layout\n");
     PostMessageA(s->frame, WM_COMMAND, CMD_OPTIONS, 0);
-    for (waited = 0; !sheet && waited < 15000; waited += 100) {
+    /* Without a puzzle there is no sheet to wait for. */
+    for (waited = 0; !sheet && waited < 3000; waited += 100) {
         Sleep(100);
         sheet = soakFindDialog(s, 1);
     }

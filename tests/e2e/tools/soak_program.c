@@ -6,6 +6,7 @@
 #include "soak.h"
 
 #define PROBE_CLASS "GridwellSoakProbe"
+#define DiagramlessConvert 1065 /* the diagramless puzzle's "Convert" button */
 
 void soakFail(Soak* s, const char* fmt, ...) {
     va_list args;
@@ -104,7 +105,9 @@ static void answer(Soak* s, HWND dialog) {
         s->dialogs++;
         return;
     }
-    if (usable(dialog, IDYES) && usable(dialog, IDNO))
+    if (usable(dialog, DiagramlessConvert))
+        button = soakBelow(&s->answerRng, 2) ? DiagramlessConvert : IDCANCEL; /* Cancel closes the puzzle */
+    else if (usable(dialog, IDYES) && usable(dialog, IDNO))
         button = soakBelow(&s->answerRng, 2) ? IDYES : IDNO;
     else if (!usable(dialog, IDCANCEL) && usable(dialog, IDOK))
         button = IDOK; /* a sheet whose changes were applied offers Close (OK) alone */
@@ -113,7 +116,7 @@ static void answer(Soak* s, HWND dialog) {
     GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text); /* a message box's text */
     text[strcspn(text, "\r\n")] = '\0';
     fprintf(s->log, "  dialog \"%s\" %s: %s\n", title, text,
-            button == IDYES ? "Yes" : button == IDNO ? "No" : button == IDOK ? "OK" : "Cancel");
+            button == IDYES ? "Yes" : button == IDNO ? "No" : button == IDOK ? "OK" : button == IDCANCEL ? "Cancel" : "Convert");
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), (LPARAM)GetDlgItem(dialog, button));
     s->dialogs++;
     waitGone(dialog);
