@@ -33,6 +33,7 @@ unsigned soakBelow(uint64_t* rng, unsigned n);
 /* soak_program.c: the program under test */
 int soakLaunch(Soak* s);
 int soakSync(Soak* s, DWORD patienceMs);
+int soakSettle(Soak* s);
 int soakWaitExit(Soak* s, DWORD patienceMs);
 int soakAnswerDialogs(Soak* s);
 HWND soakFindDialog(Soak* s, int sheetOnly);

@@ -235,14 +235,9 @@ static int perform(Soak* s) {
     return 1;
 }
 
-/* A dialog the action opened is answered before the next action, so that its keys
-   go where they were meant to (at most a few rounds: answering may open another). */
 int soakAct(Soak* s) {
-    int round;
     fprintf(s->log, "%d ", s->index);
-    if (!perform(s) || !soakSync(s, 15000)) return 0;
-    for (round = 0; round < 4 && soakAnswerDialogs(s); ++round)
-        if (!soakSync(s, 15000)) return 0;
+    if (!perform(s) || !soakSettle(s)) return 0;
     soakCollect(s);
     return 1;
 }

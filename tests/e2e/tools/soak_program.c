@@ -184,6 +184,17 @@ int soakSync(Soak* s, DWORD patienceMs) {
     }
 }
 
+/* A dialog the last action opened is answered before the next action, so that keys and
+   commands go where a user's would (a window under a modal dialog takes no input); at
+   most a few rounds, as an answer may open another dialog. */
+int soakSettle(Soak* s) {
+    int round;
+    if (!soakSync(s, 15000)) return 0;
+    for (round = 0; round < 4 && soakAnswerDialogs(s); ++round)
+        if (!soakSync(s, 15000)) return 0;
+    return 1;
+}
+
 static HWND frameOfProgram(Soak* s) { return findWindowOfProgram(s, "ApplicationWindow", 0); }
 
 static HWND probeOfProgram(Soak* s) {
@@ -211,7 +222,7 @@ int soakLaunch(Soak* s) {
         if (processGone(s)) return 0;
         s->frame = frameOfProgram(s);
         s->probe = probeOfProgram(s);
-        if (s->frame && s->probe) return soakSync(s, 20000);
+        if (s->frame && s->probe) return soakSettle(s); /* questions asked at opening, too */
         soakAnswerDialogs(s);
         Sleep(100);
     }
