@@ -17,6 +17,7 @@ typedef struct Soak {
     char puzzle[MAX_PATH];
     char out[MAX_PATH];
     char state[MAX_PATH]; /* the probe tool's record, GW_SOAK_STATE */
+    char pristine[MAX_PATH + 16]; /* the puzzle as the run found it */
     PROCESS_INFORMATION program;
     int running;
     int closing; /* the current action asked the program to exit */

@@ -212,6 +212,12 @@ static int closeAndReopen(Soak* s) {
     PostMessageA(s->frame, WM_CLOSE, 0, 0);
     if (!soakWaitExit(s, 30000)) return 0;
     soakCollect(s);
+    /* Now and then a fresh copy: revealed squares refuse letters, and a long run would
+       otherwise end on a grid that takes none. */
+    if (!pick(s, 4)) {
+        fprintf(s->log, "  a fresh copy of the puzzle\n");
+        if (!CopyFileA(s->pristine, s->puzzle, FALSE)) soakFail(s, "cannot copy the puzzle afresh");
+    }
     return soakLaunch(s);
 }
 

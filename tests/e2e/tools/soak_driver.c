@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
     s->log = fopen(path, "wb");
     if (!s->log) return 2;
     snprintf(s->state, sizeof s->state, "%s\\probe-state.txt", s->out);
+    snprintf(s->pristine, sizeof s->pristine, "%s\\pristine.puz", s->out);
+    if (!CopyFileA(s->puzzle, s->pristine, FALSE)) return 2;
     SetEnvironmentVariableA("GW_SOAK_STATE", s->state);
     DeleteFileA(s->state);
     s->self = createSelf();
