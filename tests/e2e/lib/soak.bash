@@ -23,7 +23,7 @@ run_soak() {
   local here="Z:$(pwd)"
   local args=(--exe "$here/app/gridwell.exe" --puzzle "$here/puzzle.puz" --out "$here" --actions "$actions")
   [ -n "$seed" ] && args+=(--seed "$seed")
-  local start=$SECONDS limit=$((120 + actions * 2))
+  local start=$SECONDS limit=$((60 + actions * 4 / 10))  # a run here takes 2-9 s per 100 actions
   "$WINE" explorer /desktop=soak,1024x768 "$driver" "${args[@]}" >wine.log 2>&1 &
   while [ ! -f soak-result.txt ] && [ $((SECONDS - start)) -lt $limit ]; do sleep 2; done
   sleep 1
