@@ -189,9 +189,25 @@ int soakSync(Soak* s, DWORD patienceMs) {
    most a few rounds, as an answer may open another dialog. */
 int soakSettle(Soak* s) {
     int round;
+    DWORD waited = 0;
     if (!soakSync(s, 15000)) return 0;
     for (round = 0; round < 4 && soakAnswerDialogs(s); ++round)
         if (!soakSync(s, 15000)) return 0;
+    /* A modal dialog may still be on its way (one asked while a puzzle opens shows a
+       moment after the program answers): the frame is disabled until it is answered. */
+    while (s->frame && IsWindow(s->frame) && !IsWindowEnabled(s->frame)) {
+        if (processGone(s)) return 0;
+        if (soakAnswerDialogs(s)) {
+            if (!soakSync(s, 15000)) return 0;
+            waited = 0;
+            continue;
+        }
+        Sleep(50);
+        if ((waited += 50) > 15000) {
+            soakFail(s, "the main window stayed disabled for 15 s with no dialog to answer");
+            return 0;
+        }
+    }
     return 1;
 }
 
