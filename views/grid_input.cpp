@@ -230,6 +230,15 @@ void GridView::onFocus() {
     }
 }
 
+// The grid leaves the edit commands with its view. Needed even after the frame cleared
+// them: closing the entry box on the way out gives the canvas the focus once more.
+void GridView::releaseEditHandlers() {
+    Application* app = Application::current();
+    if (!app || !grid_) return;
+    if (app->editHandler() == grid_) app->setEditHandler(nullptr);
+    if (app->undoHandler() == grid_) app->setUndoHandler(nullptr);
+}
+
 void GridView::applyAutomove() {
     if (!automove_ || !canvas_ || GetFocus() != canvas_ || !grid_->inGrid(cursorX_, cursorY_)) return;
     POINT pointer{};

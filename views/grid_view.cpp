@@ -152,6 +152,7 @@ GridView::~GridView() {
     }
     showStatusPane("");
     destroyFonts();
+    releaseEditHandlers();
 }
 
 void GridView::setBounds(int x, int y, int width, int height) {

@@ -145,6 +145,7 @@ private:
     void onRightDown(int x, int y);
     void onMouseMove(int x, int y);
     void onFocus();
+    void releaseEditHandlers();
     void showGridMenu();
     void applyAutomove();
     void closeHoverBox();

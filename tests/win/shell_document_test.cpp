@@ -4,6 +4,7 @@
 #include "doc/document_commands.h"
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
+#include "views/grid_view.h"
 #include "shell_harness.h"
 
 namespace gw::wintest {
@@ -302,6 +303,25 @@ TEST_F(ShellDocuments, DiagramlessDialogComesBackAfterSaveAndEndsWithClose) {
     EXPECT_FALSE(shell.doc().isOpen);
     EXPECT_EQ(shell.menuCount(), 2);
     EXPECT_EQ(driver.unexpected, 0);
+}
+
+// Closing the puzzle while the multi-letter entry box has the keyboard (Insert, then
+// Ctrl+W): the box goes with the grid view and hands the focus back to the grid's
+// canvas, which must not register the grid for Undo again. Undo then called into the
+// freed grid (found by the GUI soak).
+TEST_F(ShellDocuments, ClosingWithTheEntryBoxOpenLeavesNothingToUndo) {
+    Shell shell(quoted(path));
+    ASSERT_TRUE(shell.doc().isOpen);
+    GridView* view = shell.frame().gridView();
+    ASSERT_NE(view, nullptr);
+    SetFocus(view->canvas());
+    SendMessageA(view->canvas(), WM_KEYDOWN, VK_INSERT, 0x01520001);
+    ASSERT_NE(view->boxWindow(), nullptr);
+    ASSERT_EQ(GetFocus(), view->boxWindow());
+    shell.frame().dispatchCommand(CMD_CLOSE, 0);
+    ASSERT_FALSE(shell.doc().isOpen);
+    EXPECT_EQ(shell.app->undoHandler(), nullptr);
+    EXPECT_EQ(shell.app->editHandler(), nullptr);
 }
 
 }  // namespace

@@ -50,3 +50,11 @@ add_dependencies(win_tests post_command)
 # The version resources are read back against the generated version header.
 target_include_directories(win_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(win_tests PRIVATE version)
+
+# The GUI soak's driver: seeded random actions on the real program (tests/e2e/soak.sh).
+add_executable(soak_driver ${CMAKE_SOURCE_DIR}/tests/e2e/tools/soak_driver.c
+  ${CMAKE_SOURCE_DIR}/tests/e2e/tools/soak_program.c ${CMAKE_SOURCE_DIR}/tests/e2e/tools/soak_actions.c)
+set_target_properties(soak_driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/tools)
+target_compile_options(soak_driver PRIVATE ${GW_WARNINGS})
+target_link_libraries(soak_driver PRIVATE user32)
+add_dependencies(win_tests soak_driver)
