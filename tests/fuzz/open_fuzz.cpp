@@ -13,6 +13,7 @@
 #include "grid_image.h"
 #include "ports/core_context.h"
 #include "ports/silent_services.h"
+#include "print/layout/page_layout.h"
 
 using namespace gw;
 using gw::fuzz::check;
@@ -107,6 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             PuzzleDocument again;
             check(again.buildFromImage(std::move(reread), "again.puz"));
             checkSameGrid(*doc.grid, *again.grid);
+            // The printed clue sheet and rebus notes are made from the same texts.
+            for (const print::ClueLine& line : print::parseClueSheet(doc.grid->BuildClueSheetLines(6)))
+                check(line.heading || line.number.size() >= 3);
+            print::rebusFootnotes(*doc.grid, 0x180, doc.isDiagramless);
             check(again.title == doc.title && again.author == doc.author && again.copyright == doc.copyright);
             check(again.notes == doc.notes);
             check(saveBytes(again) == first);
