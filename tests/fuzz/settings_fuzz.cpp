@@ -20,6 +20,8 @@
 #include "ports/settings_text.h"
 #include "ports/silent_services.h"
 #include "resources/string_ids.h"
+#include "score_board.h"
+#include "tip_cycle.h"
 #include "resources/string_table.h"
 #include "shell/layout_settings.h"
 #include "shell/window_geometry.h"
@@ -192,6 +194,14 @@ void checkColoursAndTools(SettingsStore& store) {
         toolHostServices().ReadSetting(nullptr, sn::Tools, name, &again);
         check(again == value);
     }
+    // The plug-ins' own values: the score board's order and the next tip to show.
+    int32_t sortKey = ovtimer::SortByLastWorked, tip = ovtips::DefaultNextTip;
+    toolHostServices().ReadSetting(nullptr, "PellTimer", "sortkey", &sortKey);
+    toolHostServices().ReadSetting(nullptr, "PellTips", "NextTip", &tip);
+    const int key = ovtimer::normalizeSortKey(sortKey), first = ovtips::firstTip(tip);
+    check(key >= ovtimer::SortByLastWorked && key <= ovtimer::SortByTime);
+    check(first >= 0 && first < ovtips::TipCount && ovtips::nextTip(first) < ovtips::TipCount);
+    check(ovtips::previousTip(first) >= 0 && ovtips::previousTip(first) < ovtips::TipCount);
 }
 
 }  // namespace
