@@ -9,6 +9,7 @@
 # build/fuzz/fuzz_targets.txt (with or without "_fuzz"); all of them by default.
 # Runs niced, one target at a time. The corpus each run grows is kept in build/fuzz-long/corpus
 # and reused by the next run; inputs that fail are kept in build/fuzz-long/artifacts/TARGET.
+# Each run adds its table to build/fuzz-long/table.txt.
 # Environment: GW_FUZZ_NICE=15, GW_JOBS=2 (build), GW_FUZZ_NO_BUILD=1 to use the build as it is.
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -89,7 +90,7 @@ mkdir -p "$OUT"
 {
   echo "fuzz-long $(date -u '+%Y-%m-%d %H:%M UTC'), budget ${runs:+$runs runs }${seconds:+$seconds s }per target"
   printf '%-20s %14s %8s %8s %8s %9s %s\n' target executions cov ft corpus findings result
-} | tee "$OUT/table.txt"
+} | tee -a "$OUT/table.txt"
 failed=0
 for t in "${targets[@]}"; do
   run_one "$t"
