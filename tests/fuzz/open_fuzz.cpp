@@ -74,7 +74,8 @@ std::vector<uint8_t> describedFile(fuzz::ByteReader& in) {
     image.notes = takeText(in, 500);
     for (int sections = in.next() % 6; sections > 0; --sections) {
         const char* tag = Tags[in.next() % 6];
-        const size_t length = std::min(size_t(in.next() | in.next() << 8) % 2048, in.size);
+        const size_t low = in.next(), high = in.next();
+        const size_t length = std::min((low | high << 8) % 2048, in.size);
         if (length > 0) image.setGridSection(tag, in.data, int(length));
         in.data += length;
         in.size -= length;

@@ -90,7 +90,8 @@ private:
         if (found != values_.end()) return found->second;
         if (deleted_.count(s)) return nullptr;
         const uint8_t kind = next() % 3;
-        const size_t length = std::min(size_t(next() | next() << 8) % 1025, size_);
+        const size_t low = next(), high = next();
+        const size_t length = std::min((low | high << 8) % 1025, size_);
         stored_.push_back({kind == 1, std::string(reinterpret_cast<const char*>(data_), length)});
         data_ += length;
         size_ -= length;
