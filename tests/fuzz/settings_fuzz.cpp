@@ -25,6 +25,7 @@
 #include "resources/string_table.h"
 #include "shell/layout_settings.h"
 #include "shell/window_geometry.h"
+#include "views/grid_geometry.h"
 #include "views/toolbar_model.h"
 
 using namespace gw;
@@ -122,6 +123,20 @@ bool operator==(const LayoutValues& a, const LayoutValues& b) {
            a.downExtent == b.downExtent && a.floating[0] == b.floating[0] && a.floating[1] == b.floating[1];
 }
 
+// The grid view's sizes at the stored scales, with a large base cell and letter font.
+void checkScales(SettingsStore& store) {
+    const gridgeom::StartScales s = gridgeom::readStartScales(store);
+    for (int scale : {s.scale, std::max(gridgeom::MinZoomScale, s.restore), gridgeom::zoomInScale(s.scale),
+                      gridgeom::zoomOutScale(s.scale)}) {
+        const int cell = gridgeom::cellSize(60, scale);
+        check(cell >= 1);
+        check(MaxGridSize * cell > 0);  // the content size of the largest grid
+        const int letter = gridgeom::scaleFontHeight(-48, scale);
+        gridgeom::numberFontWidth(letter, scale);
+        gridgeom::filledLetterHeight(letter, cell, gridgeom::scaleFontHeight(-20, scale));
+    }
+}
+
 void checkLayout(SettingsStore& store) {
     const ClueListMetrics metrics{20, 180};
     const int type = readLayoutType(store), position = readPromptPosition(store);
@@ -215,6 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     core().settings = &store;
     checkGeometry(store);
     checkLayout(store);
+    checkScales(store);
     checkSolvePreferences();
     checkTexts(store);
     checkColoursAndTools(store);
