@@ -29,43 +29,7 @@ private:
     HKEY key_ = nullptr;
 };
 
-const char* skipBlanks(const char* p) {
-    while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\v' || *p == '\f') ++p;
-    return p;
-}
-
 }  // namespace
-
-bool parseSettingInt(const char* text, int& value) {
-    if (!text) return false;
-    const char* p = skipBlanks(text);
-    bool negative = false;
-    if (*p == '+' || *p == '-') negative = (*p++ == '-');
-    if (*p < '0' || *p > '9') return false;
-    long long n = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        n = n * 10 + (*p - '0');
-        if (n > 2147483648LL) return false;
-    }
-    if (negative) n = -n;
-    if (n > 2147483647LL) return false;
-    value = int(n);
-    return true;
-}
-
-bool parseSettingColour(const char* text, uint32_t& value) {
-    if (!text) return false;
-    const char* p = skipBlanks(text);
-    if (*p == '+') ++p;
-    if (*p < '0' || *p > '9') return false;
-    unsigned long long n = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        n = n * 10 + unsigned(*p - '0');
-        if (n > 0xFFFFFFFFULL) return false;
-    }
-    value = uint32_t(n);
-    return true;
-}
 
 RegistrySettings::RegistrySettings() : RegistrySettings(HKEY_CURRENT_USER, stringText(IDS_REGISTRY_ROOT)) {}
 
@@ -90,16 +54,7 @@ bool RegistrySettings::queryText(const char* section, const char* name, char* bu
     if (RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) != ERROR_SUCCESS)
         return false;
     if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
-    if (size == 0) {
-        buf[0] = '\0';
-        return true;
-    }
-    // Stored without its terminating zero and filling the buffer: too long.
-    if (buf[size - 1] != '\0') {
-        if (size >= capacity) return false;
-        buf[size] = '\0';
-    }
-    return true;
+    return terminateStoredText(buf, size, capacity);
 }
 
 bool RegistrySettings::readInt(const char* section, const char* name, int& value) {
@@ -139,17 +94,9 @@ bool RegistrySettings::writeTextValue(const char* section, const char* name, con
 }
 
 bool RegistrySettings::readColour(const char* section, const char* name, uint32_t& value) {
-    // The default is formatted first and the stored text read over it, so a value
-    // that cannot be read parses back to the default.
-    char buf[kColourCapacity];
-    std::snprintf(buf, sizeof buf, "%lu", static_cast<unsigned long>(value));
     char stored[kColourCapacity];
     const bool read = queryText(section, name, stored, sizeof stored);
-    if (read) std::memcpy(buf, stored, sizeof buf);
-    uint32_t parsed = value;
-    if (!parseSettingColour(buf, parsed)) return false;
-    value = parsed;
-    return read;
+    return readStoredColour(read ? stored : nullptr, value);
 }
 
 void RegistrySettings::writeColour(const char* section, const char* name, uint32_t value) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ports/settings_store.h"
+#include "ports/settings_text.h"
 
 namespace gw {
 
@@ -55,12 +56,5 @@ private:
 
     HKEY root_ = nullptr;
 };
-
-// Integer parsing as "%d" does it (leading blanks, a sign, the digits up to the
-// first other character), without the undefined overflow: a number outside the
-// int range is not read. Exposed for tests.
-bool parseSettingInt(const char* text, int& value);
-// Unsigned decimal as "%lu", limited to 32 bits.
-bool parseSettingColour(const char* text, uint32_t& value);
 
 }  // namespace gw

@@ -4,6 +4,9 @@
 #pragma once
 #include <algorithm>
 
+#include "ports/settings_names.h"
+#include "ports/settings_store.h"
+
 namespace gw::gridgeom {
 
 constexpr int DefaultScale = 85;
@@ -24,6 +27,29 @@ inline int zoomInScale(int scale) {
 inline int zoomOutScale(int scale) {
     if (scale <= MinZoomScale) return scale;
     return std::min(MaxZoomScale, (scale / ZoomStep) * ZoomStep - ZoomStep);
+}
+
+// Scales the view can reach (fitting a small grid into a large window included) stay far
+// below this; a stored value outside 1..MaxStoredScale was edited by hand, and its cell
+// and font sizes would overflow.
+constexpr int MaxStoredScale = 10000;
+
+// The scale and the restore scale a grid view starts with: the stored ones when usable.
+struct StartScales {
+    int scale = DefaultScale;
+    int restore = DefaultScale;
+};
+inline StartScales readStartScales(SettingsStore& store) {
+    auto usable = [](int scale) { return scale >= 1 && scale <= MaxStoredScale; };
+    StartScales s;
+    int stored = DefaultScale;
+    store.readInt(settings_names::Grid, settings_names::Scale, stored);
+    if (usable(stored)) s.scale = stored;
+    s.restore = std::clamp(s.scale, MinRestoreScale, MaxRestoreScale);
+    stored = s.restore;
+    store.readInt(settings_names::Grid, settings_names::RestoreScale, stored);
+    if (usable(stored)) s.restore = stored;
+    return s;
 }
 
 // Square cell size at a scale; never below one pixel.

@@ -97,15 +97,13 @@ bool GridView::build(HWND pane, bool attachEngine) {
     cell_ = baseCell_;
 
     automove_ = readBool("automove", true);
-    int stored = gridgeom::DefaultScale;
-    settings().readInt(GridSection, settings_names::Scale, stored);
-    scale_ = stored;
+    const gridgeom::StartScales stored = gridgeom::readStartScales(settings());
+    scale_ = stored.scale;
     if (scale_ != 100) {
         cell_ = gridgeom::cellSize(baseCell_, scale_);
         makeFonts(scale_, true);
     }
-    restoreScale_ = std::clamp(scale_, gridgeom::MinRestoreScale, gridgeom::MaxRestoreScale);
-    settings().readInt(GridSection, settings_names::RestoreScale, restoreScale_);
+    restoreScale_ = stored.restore;
     fit_ = readBool("fullpuzzle", false);
     ui().checkCommand(FullPuzzleCommand, fit_);
     rbuttonSwitch_ = readBool("rbuttonswitch", true);

@@ -1,6 +1,7 @@
 // Text puzzles are hand-written, so the importer sees every kind of mistake. Parsing,
 // checking and converting must never crash, and a puzzle that passes the check must
-// convert into an image the document can be built from.
+// convert into an image the document is built from, and that saves and opens again
+// to the same grid.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -8,6 +9,9 @@
 
 #include "doc/file_image.h"
 #include "doc/text_import.h"
+#include "grid_image.h"
+#include "ports/core_context.h"
+#include "ports/silent_services.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 64 * 1024) return 0;  // larger inputs only slow the search down
@@ -29,5 +33,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const size_t limit = gw::PuzzleFileImage::isGridSectionTag(s.tag) ? 0xFFFF : size_t(gw::ExtraSectionMaxLength);
         if (s.data.size() != s.length || s.length == 0 || s.length > limit) __builtin_trap();
     }
+
+    gw::SilentServices services;
+    gw::core().ui = &services;
+    {
+        gw::PuzzleDocument doc, again;
+        if (!doc.buildFromImage(std::move(image), "imported.puz")) __builtin_trap();
+        gw::fuzz::saveAndReopen(doc, again);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const gw::GridCell& a = doc.grid->cell(x, y);
+                const gw::GridCell& b = again.grid->cell(x, y);
+                if (a.solution != b.solution || a.fill != b.fill || a.flags != b.flags) __builtin_trap();
+                if (!a.solutionRebus != !b.solutionRebus) __builtin_trap();
+            }
+    }
+    gw::core() = gw::CoreContext{};
     return 0;
 }

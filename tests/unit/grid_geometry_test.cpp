@@ -1,6 +1,7 @@
 // The grid view's arithmetic: zoom steps, fit scale, font rules, scrolling.
 #include <gtest/gtest.h>
 
+#include "fakes.h"
 #include "views/grid_geometry.h"
 
 namespace gw::gridgeom {
@@ -28,6 +29,23 @@ TEST(GridGeometry, CellSizeNeverBelowOnePixel) {
     EXPECT_EQ(cellSize(30, 100), 30);
     EXPECT_EQ(cellSize(30, 1), 1);
     EXPECT_EQ(cellSize(1, 60), 1);
+}
+
+// A hand-edited scale would overflow the cell and font sizes: it is not used.
+TEST(GridGeometry, StoredScalesAreUsedOnlyWithinTheRangeTheViewCanReach) {
+    test::MemorySettings store;
+    auto scales = [&](const char* scale, const char* restore) {
+        store.values["grid"] = {{"scale", scale}, {"restorescale", restore}};
+        const StartScales s = readStartScales(store);
+        return std::make_pair(s.scale, s.restore);
+    };
+    EXPECT_EQ(scales("120", "70"), std::make_pair(120, 70));
+    EXPECT_EQ(scales("1", "10000"), std::make_pair(1, 10000));
+    EXPECT_EQ(scales("88888888", "-5"), std::make_pair(DefaultScale, DefaultScale));
+    EXPECT_EQ(scales("0", "10001"), std::make_pair(DefaultScale, DefaultScale));
+    EXPECT_EQ(scales("300", "2147483647"), std::make_pair(300, MaxRestoreScale));  // restore defaults to the clamped scale
+    store.values.clear();
+    EXPECT_EQ(readStartScales(store).scale, DefaultScale);
 }
 
 TEST(GridGeometry, FitScaleIsTheLargestThatLeavesAPixelFree) {
