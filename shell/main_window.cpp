@@ -316,6 +316,13 @@ void MainWindow::createPuzzleViews() {
         SendMessageA(container_, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(container_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
+    // Redrawing off hides the container, so the grid could not take the keyboard while
+    // it was built (the document is not open yet either); it takes it now unless
+    // something else of ours holds it.
+    HWND focus = GetFocus();
+    GridView* grid = gridView();
+    if (grid && (!focus || focus == hwnd_ || focus == container_) && IsWindowVisible(grid->hwnd()))
+        SetFocus(grid->hwnd());
 }
 
 void MainWindow::destroyPuzzleViews() {

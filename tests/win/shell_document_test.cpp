@@ -33,6 +33,15 @@ protected:
     std::string folder, path;
 };
 
+// The panes are built with the container's redrawing off (which hides it); the grid
+// must still have the keyboard when the puzzle appears, or typed letters go nowhere.
+TEST_F(ShellDocuments, OpenedPuzzleHasTheKeyboard) {
+    Shell shell(quoted(path));
+    ASSERT_TRUE(shell.doc().isOpen);
+    ASSERT_NE(shell.frame().gridView(), nullptr);
+    EXPECT_EQ(GetFocus(), shell.frame().gridView()->canvas());
+}
+
 TEST_F(ShellDocuments, OpenDialogOpensThePuzzleAndRemembersItsFolder) {
     DialogDriver driver;
     driver.choose(path, 1);
