@@ -33,9 +33,10 @@ void appendCellText(std::string& out, const GridCell& c) {
     out += ']';
 }
 
-// The longest text a cell takes from a bracket group; the rest of a longer group is
-// dropped, so the cell shows what fits rather than staying empty.
-constexpr size_t MaxGroupText = 8;
+// At most this much of a bracket group is taken. A longer entry than a cell holds is
+// refused whole rather than cut: cutting could turn a text such as "#12345678x" into
+// one that reads back as a symbol code.
+constexpr size_t MaxGroupText = 9;
 
 // One cell's worth of a pasted word text: a character, and the bracket group that
 // belongs to it when one follows.
