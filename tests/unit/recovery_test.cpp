@@ -1,6 +1,6 @@
 // Unsaved changes survive a crash: the recovery copy is written while the puzzle is
 // changed, offered back when the same file is opened again, and removed by a save or
-// a close. And a save never overwrites a file another program changed unasked.
+// a close.
 #include <thread>
 
 #include "doc/document_commands.h"
@@ -137,30 +137,6 @@ TEST_F(RecoveryTest, CopyFormatRefusesAnythingButAWholeCopy) {
     // Letter case and slashes do not make another copy.
     EXPECT_EQ(copyStore.copyPathFor("C:\\P\\A.PUZ"), copyStore.copyPathFor("c:/p/a.puz"));
     EXPECT_NE(copyStore.copyPathFor("C:\\p\\a.puz"), copyStore.copyPathFor("C:\\p\\b.puz"));
-}
-
-TEST_F(RecoveryTest, SaveAsksBeforeReplacingAFileAnotherProgramChanged) {
-    ASSERT_TRUE(openByPath(*doc, path));
-    type(0, 0, 'A');
-    std::vector<uint8_t> theirs = readBytes(path);
-    theirs.push_back('!');
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    writeBytes(path, theirs);
-    services.answers = {AnswerNo};
-    EXPECT_FALSE(doc->save());
-    EXPECT_EQ(readBytes(path), theirs);
-    EXPECT_TRUE(doc->isDirty);
-    ASSERT_EQ(services.messages().size(), 1u);
-    EXPECT_NE(services.messages()[0].find("changed by another program"), std::string::npos);
-    services.answers = {AnswerYes};
-    EXPECT_TRUE(doc->save());
-    EXPECT_NE(readBytes(path), theirs);
-    EXPECT_FALSE(doc->isDirty);
-    // Our own save is no change by another program.
-    type(1, 0, 'B');
-    services.calls.clear();
-    EXPECT_TRUE(doc->save());
-    EXPECT_TRUE(services.messages().empty());
 }
 
 }  // namespace
