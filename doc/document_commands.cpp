@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "doc/ipuz_import.h"
 #include "doc/puzzle_document.h"
 #include "doc/puzzle_writer.h"
 #include "doc/text_import.h"
@@ -26,6 +27,8 @@ bool openByPath(PuzzleDocument& doc, const std::string& path) {
         PuzzleDocument::warnPathTooLong(path);
         return false;
     }
+    // An ipuz crossword goes to its importer without the binary reader's warning first.
+    if (looksLikeIpuzFile(path)) return importIpuzPuzzle(path);
     if (doc.openRecovered(path) || doc.open(path)) return doc.isOpen;
     // Not a readable binary puzzle: perhaps a text description.
     return importTextPuzzle(path);
@@ -36,6 +39,8 @@ bool openChosenFile(PuzzleDocument& doc, const std::string& path, int filterInde
         ui().warningById(IDS_FILE_UNREADABLE);
         return false;
     }
+    // Whatever filter was chosen: an ipuz file read as either other format only fails.
+    if (looksLikeIpuzFile(path)) return importIpuzPuzzle(path);
     if (filterIndex == OpenFilterPuzzle) return (doc.openRecovered(path) || doc.open(path)) && doc.isOpen;
     return importTextPuzzle(path);
 }

@@ -26,7 +26,8 @@ constexpr int OpenFilterPuzzle = 1;
 bool closeCurrentPuzzle(PuzzleDocument& doc);
 
 // A file dropped on the window or named on the command line: close the current
-// puzzle, then read the file as a binary puzzle and, failing that, import it as text.
+// puzzle, then import an ipuz file, or read a binary puzzle and, failing that, import
+// the file as text.
 bool openByPath(PuzzleDocument& doc, const std::string& path);
 
 // The file chosen in the Open dialog: warning 6 when it cannot be read; with the

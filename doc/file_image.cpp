@@ -27,6 +27,17 @@ void regionChecksumPair(const uint8_t* data, int length, uint16_t& first, uint16
     second = b;
 }
 
+void initNewHeader(FileHeader& h, int width, int height, int clueCount, uint8_t typeBits, uint8_t stateBits) {
+    std::memcpy(&h.bytes[HdrMagic], FileMagic, sizeof FileMagic);
+    std::memcpy(&h.bytes[HdrVersion], "1.3", 4);
+    h.bytes[HdrWidth] = uint8_t(width);
+    h.bytes[HdrHeight] = uint8_t(height);
+    h.setU16(HdrClueCount, uint16_t(clueCount));
+    h.bytes[HdrPuzzleType] = 1;
+    h.bytes[HdrTypeBits] = typeBits;
+    h.bytes[HdrStateBits] = stateBits;
+}
+
 PuzzleFileImage::PuzzleFileImage() {
     // The mask is assembled at run time rather than stored as one literal, so it
     // does not sit in the binary as a searchable string.

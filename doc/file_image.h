@@ -31,6 +31,14 @@ enum HeaderOffset : int {
 
 constexpr char FileMagic[] = "ORVANE&DOWN";
 
+// Bits of the header's type and state bytes.
+constexpr uint8_t TypeDiagramless = 0x04;
+constexpr uint8_t TypeHasMarks = 0x08;  // informational; not kept by the document
+constexpr uint8_t StateNoPrint = 0x01;
+constexpr uint8_t StateNoCheck = 0x02;
+constexpr uint8_t StateScrambled = 0x04;
+constexpr uint8_t StateBit3 = 0x08;
+
 struct FileHeader {
     std::array<uint8_t, FileHeaderSize> bytes{};
 
@@ -43,6 +51,10 @@ struct FileHeader {
     int height() const { return bytes[HdrHeight]; }
     int clueCount() const { return u16(HdrClueCount); }
 };
+
+// The header of a puzzle made here (imported) rather than read: magic, version
+// "1.3", size, clue count and the type and state bits.
+void initNewHeader(FileHeader& h, int width, int height, int clueCount, uint8_t typeBits, uint8_t stateBits);
 
 struct ExtraSection {
     char tag[5] = {};

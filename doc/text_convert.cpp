@@ -8,12 +8,6 @@
 namespace gw {
 namespace {
 
-constexpr uint8_t TypeDiagramless = 0x04;
-constexpr uint8_t TypeHasMarks = 0x08;  // informational; not kept by the document
-constexpr uint8_t StateNoPrint = 0x01;
-constexpr uint8_t StateNoCheck = 0x02;
-constexpr uint8_t StateScrambled = 0x04;
-constexpr uint8_t StateBit3 = 0x08;
 constexpr size_t MaxRebusTableText = 511;  // a 512-byte buffer with its terminator
 
 // Slots 10..35 belong to the lower-case marks.
@@ -48,13 +42,6 @@ void addMarkSections(const TextPuzzle& tp, PuzzleFileImage& image) {
 
 std::unique_ptr<PuzzleFileImage> convertTextPuzzle(const TextPuzzle& tp) {
     auto image = std::make_unique<PuzzleFileImage>();
-    FileHeader& h = image->header;
-    std::memcpy(&h.bytes[HdrMagic], FileMagic, sizeof FileMagic);
-    std::memcpy(&h.bytes[HdrVersion], "1.3", 4);
-    h.bytes[HdrWidth] = uint8_t(tp.width);
-    h.bytes[HdrHeight] = uint8_t(tp.height);
-    h.setU16(HdrClueCount, uint16_t(tp.clueCount));
-    h.bytes[HdrPuzzleType] = 1;
     uint8_t type = 0, state = 0;
     if (tp.hasOddCharacters) type |= TypeDiagramless;
     if (tp.marks) type |= TypeHasMarks;
@@ -62,8 +49,7 @@ std::unique_ptr<PuzzleFileImage> convertTextPuzzle(const TextPuzzle& tp) {
     if (tp.allX) state |= StateNoCheck;
     if (tp.scrambled) state |= StateScrambled;
     if (tp.stateBit3) state |= StateBit3;
-    h.bytes[HdrTypeBits] = type;
-    h.bytes[HdrStateBits] = state;
+    initNewHeader(image->header, tp.width, tp.height, tp.clueCount, type, state);
 
     if (tp.marks && tp.marks->grid.size() == tp.grid.size()) addMarkSections(tp, *image);
 

@@ -252,7 +252,7 @@ private:
                     TextMarks& m = marks();
                     m.grid[index] = uint8_t(36 + symbol + 1);
                     setSlotText(m.slots[size_t(36 + symbol)], std::string(1, c));
-                    c = "AHDPAPQ"[symbol];  // the letter the square is checked against
+                    c = checkLetterFor(c);
                 } else {
                     tp_.hasOddCharacters = true;
                 }
@@ -345,7 +345,7 @@ private:
             if (isLower(c))
                 c = char(c - 'a' + 'A');
             else if (isDigit(c))
-                c = "ZOTTFFSSEN"[c - '0'];
+                c = checkLetterFor(c);
         }
     }
 
@@ -391,6 +391,12 @@ bool finishParse(int result, TextPuzzle& tp) {
 bool validGridChar(char c) { return isLetter(c) || isDigit(c) || symbolIndex(c) >= 0 || c == '.' || c == ':'; }
 
 }  // namespace
+
+char checkLetterFor(char c) {
+    if (c >= '0' && c <= '9') return "ZOTTFFSSEN"[c - '0'];
+    const char* symbol = c ? std::strchr(TextSymbolMarks, c) : nullptr;
+    return symbol ? "AHDPAPQ"[symbol - TextSymbolMarks] : c;
+}
 
 bool parseTextPuzzleText(const std::string& text, TextPuzzle& tp) {
     tp = TextPuzzle{};

@@ -16,6 +16,10 @@ constexpr int TextMarkSlots = 43;
 // Slots 36..42 belong to the symbols, in this order.
 constexpr char TextSymbolMarks[] = "@#$%&+?";
 
+// The letter a digit or symbol square is checked against when the solver types a
+// single letter ('5' 'F', '&' 'A'); any other character is its own.
+char checkLetterFor(char c);
+
 struct TextRebusSlot {
     int16_t length = 0;
     char text[10] = {};  // at most 9 characters, NUL-terminated
@@ -62,6 +66,10 @@ std::unique_ptr<PuzzleFileImage> convertTextPuzzle(const TextPuzzle& tp);
 // puzzle saved next to the text as ".puz". On a parse failure string 30 follows the
 // parser's message.
 bool importTextPuzzle(const std::string& path);
+
+// Opens a converted import in core().document as a dirty puzzle to be saved under
+// puzPath, or the unsaved changes a crash left of it.
+bool openImportedPuzzle(std::unique_ptr<PuzzleFileImage> image, const std::string& puzPath);
 
 // The ".puz" name an imported text file is saved under.
 std::string importedPuzzlePath(const std::string& textPath);

@@ -1,11 +1,28 @@
-// Opening a text puzzle as a new, unsaved document. Kept apart from the parser and
-// the converter so that tools using only those need no document.
+// Opening an imported puzzle (text or ipuz) as a new, unsaved document. Kept apart
+// from the parsers and converters so that tools using only those need no document.
 #include "doc/puzzle_document.h"
 #include "doc/text_import.h"
 #include "ports/core_context.h"
 #include "resources/string_table.h"
 
 namespace gw {
+
+bool openImportedPuzzle(std::unique_ptr<PuzzleFileImage> image, const std::string& puzPath) {
+    PuzzleDocument* doc = core().document;
+    if (!doc || !image) return false;
+    // Changes made to this import and never saved come back in its place.
+    if (doc->openRecovered(puzPath)) return doc->isOpen;
+
+    // Never saved as a binary file yet, so it is changed from the start (the
+    // diagramless dialog run while building may already ask to save it).
+    doc->isDirty = true;
+    if (!doc->buildFromImage(std::move(image), puzPath) || !doc->isOpen) {
+        doc->isDirty = false;
+        return false;
+    }
+    doc->setDirty();
+    return true;
+}
 
 bool importTextPuzzle(const std::string& path) {
     TextPuzzle tp;
@@ -14,20 +31,7 @@ bool importTextPuzzle(const std::string& path) {
         return false;
     }
     if (!checkTextPuzzle(tp)) return false;
-    PuzzleDocument* doc = core().document;
-    if (!doc) return false;
-    // Changes made to this import and never saved come back in its place.
-    if (doc->openRecovered(importedPuzzlePath(path))) return doc->isOpen;
-
-    // Never saved as a binary file yet, so it is changed from the start (the
-    // diagramless dialog run while building may already ask to save it).
-    doc->isDirty = true;
-    if (!doc->buildFromImage(convertTextPuzzle(tp), importedPuzzlePath(path)) || !doc->isOpen) {
-        doc->isDirty = false;
-        return false;
-    }
-    doc->setDirty();
-    return true;
+    return openImportedPuzzle(convertTextPuzzle(tp), importedPuzzlePath(path));
 }
 
 }  // namespace gw

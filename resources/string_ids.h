@@ -84,6 +84,27 @@
 #define IDS_PATH_TOO_LONG       1201
 #define IDS_RESTORE_UNSAVED     1202
 #define IDS_FILE_CHANGED_ON_DISK 1203
+/* Messages of the ipuz import */
+#define IDS_IPUZ_BAD_JSON       1204
+#define IDS_IPUZ_TOO_BIG        1205
+#define IDS_IPUZ_KIND           1206
+#define IDS_IPUZ_SIZE           1207
+#define IDS_IPUZ_MISSING        1208
+#define IDS_IPUZ_ROWS           1209
+#define IDS_IPUZ_ROW_LENGTH     1210
+#define IDS_IPUZ_BAD_CELL       1211
+#define IDS_IPUZ_BLOCK_MISMATCH 1212
+#define IDS_IPUZ_NO_ANSWER      1213
+#define IDS_IPUZ_LONG_ANSWER    1214
+#define IDS_IPUZ_MANY_ANSWERS   1215
+#define IDS_IPUZ_NOT_A_START    1216
+#define IDS_IPUZ_WRONG_NUMBER   1217
+#define IDS_IPUZ_NO_NUMBER      1218
+#define IDS_IPUZ_CLUE_LIST      1219
+#define IDS_IPUZ_CLUE_NOT_IN_GRID 1220
+#define IDS_IPUZ_CLUE_TWICE     1221
+#define IDS_IPUZ_BAD_CLUE       1222
+#define IDS_IPUZ_TOO_MANY_CLUES 1223
 /* Texts of the title pane and the symbol picker */
 #define IDS_NOTEPAD_HINT_TIP    1301
 #define IDS_SYMBOLS_TITLE       1302

@@ -20,6 +20,8 @@ PACKAGES=(
   cups printer-driver-cups-pdf poppler-utils
   # the installer (makensis) and the help files (chmcmd compiles them, chmls lists them)
   nsis fp-utils
+  # JSON for the ipuz import and export (header-only; the Windows builds use the same headers)
+  nlohmann-json3-dev
 )
 
 missing=()

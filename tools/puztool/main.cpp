@@ -1,5 +1,5 @@
-// puztool: inspect, validate, import, lock and unlock puzzle files from the
-// command line, through the same document code the program uses.
+// puztool: inspect, validate, import, export, lock and unlock puzzle files from
+// the command line, through the same document code the program uses.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +8,8 @@
 #include <string>
 
 #include "cli_services.h"
+#include "doc/file_replace.h"
+#include "doc/ipuz_import.h"
 #include "doc/puzzle_document.h"
 #include "doc/puzzle_reader.h"
 #include "doc/text_import.h"
@@ -24,7 +26,8 @@ int usage() {
     std::fprintf(stderr,
                  "usage: puztool info FILE          print the puzzle as JSON\n"
                  "       puztool check FILE         verify a puzzle file (exit 1 on any problem)\n"
-                 "       puztool import IN.txt OUT.puz   convert a text puzzle\n"
+                 "       puztool import IN OUT.puz  convert a text or ipuz puzzle\n"
+                 "       puztool export IN.puz OUT.ipuz  write a puzzle as ipuz\n"
                  "       puztool lock FILE          scramble the solution, print the key, save\n"
                  "       puztool unlock FILE KEY    unscramble the solution with KEY, save\n");
     return 2;
@@ -53,6 +56,16 @@ int checkCommand(const std::string& path) {
 
 int importCommand(const std::string& in, const std::string& out) {
     Session s;
+    if (looksLikeIpuzFile(in)) {
+        std::string message;
+        std::unique_ptr<PuzzleFileImage> image = readIpuzFile(in, message);
+        if (!image) {
+            s.services.warning(message);
+            return 1;
+        }
+        if (!s.doc->buildFromImage(std::move(image), out)) return 1;
+        return s.doc->saveAs(out) ? 0 : 1;
+    }
     TextPuzzle tp;
     if (!parseTextPuzzle(in, tp)) {
         s.services.warningById(IDS_IMPORT_UNRECOGNIZED);
@@ -62,6 +75,18 @@ int importCommand(const std::string& in, const std::string& out) {
     std::unique_ptr<PuzzleFileImage> image = convertTextPuzzle(tp);
     if (!image || !s.doc->buildFromImage(std::move(image), out)) return 1;
     return s.doc->saveAs(out) ? 0 : 1;
+}
+
+int exportCommand(const std::string& in, const std::string& out) {
+    Session s;
+    if (!s.doc->open(in)) return 1;
+    if (s.doc->isScrambled) std::fprintf(stderr, "puztool: the solution is locked; the ipuz file goes without it\n");
+    const std::string text = exportIpuz(*s.doc);
+    if (replaceFileContents(out, reinterpret_cast<const uint8_t*>(text.data()), text.size()) != ReplaceResult::Ok) {
+        std::fprintf(stderr, "puztool: cannot write %s\n", out.c_str());
+        return 1;
+    }
+    return 0;
 }
 
 int lockCommand(const std::string& path) {
@@ -103,6 +128,7 @@ int run(int argc, char** argv) {
     }
     if (command == "check" && argc == 3) return checkCommand(argv[2]);
     if (command == "import" && argc == 4) return importCommand(argv[2], argv[3]);
+    if (command == "export" && argc == 4) return exportCommand(argv[2], argv[3]);
     if (command == "lock" && argc == 3) return lockCommand(argv[2]);
     if (command == "unlock" && argc == 4) return unlockCommand(argv[2], argv[3]);
     return usage();

@@ -1,0 +1,87 @@
+// Recognising ipuz files and opening one as a new, unsaved puzzle.
+#include <cctype>
+#include <cstdio>
+
+#include "doc/ipuz_import.h"
+#include "doc/text_import.h"
+#include "ports/core_context.h"
+#include "resources/string_table.h"
+
+namespace gw {
+namespace {
+
+constexpr long MaxIpuzFileSize = 8L << 20;  // a 39 by 39 crossword is well under 1 MB
+
+bool endsWithNoCase(const std::string& s, const char* tail) {
+    const size_t n = std::char_traits<char>::length(tail);
+    if (s.size() < n) return false;
+    for (size_t i = 0; i < n; ++i)
+        if (std::tolower(static_cast<unsigned char>(s[s.size() - n + i])) != tail[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+bool isIpuzName(const std::string& path) { return endsWithNoCase(path, ".ipuz"); }
+
+bool startsLikeIpuz(const std::string& head) {
+    // The magic sits after the binary file's 2-byte checksum, which may be any bytes.
+    if (head.compare(2, sizeof FileMagic - 1, FileMagic) == 0) return false;
+    size_t i = head.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (i < head.size() && std::isspace(static_cast<unsigned char>(head[i]))) ++i;
+    return head.compare(i, 1, "{") == 0 || head.compare(i, 5, "ipuz(") == 0;
+}
+
+bool looksLikeIpuzFile(const std::string& path) {
+    if (isIpuzName(path)) return true;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    char head[64];
+    const size_t n = std::fread(head, 1, sizeof head, f);
+    std::fclose(f);
+    return startsLikeIpuz(std::string(head, n));
+}
+
+std::unique_ptr<PuzzleFileImage> readIpuzFile(const std::string& path, std::string& message) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        message = std::string(stringText(IDS_CANNOT_OPEN_READ)) + path;
+        return nullptr;
+    }
+    std::string text;
+    char buffer[16384];
+    size_t n;
+    bool ok = true;
+    while (ok && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        text.append(buffer, n);
+        ok = long(text.size()) <= MaxIpuzFileSize;
+    }
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) {
+        message = std::string(stringText(IDS_CANNOT_OPEN_READ)) + path;
+        return nullptr;
+    }
+    if (!ok) {
+        message = stringText(IDS_IPUZ_TOO_BIG);
+        return nullptr;
+    }
+    return convertIpuz(text, message);
+}
+
+bool importIpuzPuzzle(const std::string& path) {
+    std::string message;
+    std::unique_ptr<PuzzleFileImage> image = readIpuzFile(path, message);
+    if (!image) {
+        ui().warning(message);
+        return false;
+    }
+    return openImportedPuzzle(std::move(image), importedIpuzPath(path));
+}
+
+std::string importedIpuzPath(const std::string& path) {
+    if (isIpuzName(path)) return path.substr(0, path.size() - 5) + ".puz";
+    return importedPuzzlePath(path);
+}
+
+}  // namespace gw

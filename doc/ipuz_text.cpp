@@ -1,0 +1,203 @@
+// Clue lists and the HTML-bearing texts of an ipuz file.
+#include "doc/ipuz_text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <nlohmann/json.hpp>
+
+#include "doc/code_page.h"
+#include "resources/string_table.h"
+
+namespace gw {
+namespace {
+
+using json = nlohmann::json;
+
+std::string lower(std::string s) {
+    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string trimmed(const std::string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
+    return s.substr(b, e - b);
+}
+
+// "&amp;", "&#233;", "&#xE9;" and the like at s[i]; false when it is not one.
+bool readEntity(const std::string& s, size_t& i, std::string& out) {
+    const size_t end = s.find(';', i);
+    if (end == std::string::npos || end - i > 10) return false;
+    const std::string name = s.substr(i + 1, end - i - 1);
+    static const std::map<std::string, char32_t> named = {
+        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0}};
+    char32_t c = 0;
+    if (auto found = named.find(name); found != named.end()) {
+        c = found->second;
+    } else if (name.size() > 1 && name[0] == '#') {
+        const bool hex = name[1] == 'x' || name[1] == 'X';
+        const std::string digits = name.substr(hex ? 2 : 1);
+        char* stop = nullptr;
+        const unsigned long v = digits.empty() ? 0 : std::strtoul(digits.c_str(), &stop, hex ? 16 : 10);
+        if (digits.empty() || *stop != '\0' || v == 0 || v > 0x10FFFF) return false;
+        c = char32_t(v);
+    } else {
+        return false;
+    }
+    appendUtf8(out, c);
+    i = end + 1;
+    return true;
+}
+
+// A tag at s[i] ('<' then a letter, '/' or '!'); skips it and tells whether it breaks a line.
+bool readTag(const std::string& s, size_t& i, bool& lineBreak) {
+    if (i + 1 >= s.size()) return false;
+    const char next = s[i + 1];
+    if (!std::isalpha(static_cast<unsigned char>(next)) && next != '/' && next != '!') return false;
+    const size_t end = s.find('>', i);
+    if (end == std::string::npos) return false;
+    std::string name = lower(s.substr(i + 1, end - i - 1));
+    if (!name.empty() && name[0] == '/') name.erase(0, 1);
+    name = name.substr(0, name.find_first_of(" /\t"));
+    lineBreak = name == "br" || name == "p" || name == "div" || name == "li";
+    i = end + 1;
+    return true;
+}
+
+// The number of a clue given as a number or a string of digits; -1 otherwise.
+int clueNumber(const json& v) {
+    if (v.is_number_unsigned() || v.is_number_integer()) {
+        const long long n = v.get<long long>();
+        return n >= 1 && n <= 99999 ? int(n) : -1;
+    }
+    if (!v.is_string() || v.get_ref<const std::string&>().empty() || v.get_ref<const std::string&>().size() > 5)
+        return -1;
+    for (char c : v.get_ref<const std::string&>())
+        if (c < '0' || c > '9') return -1;
+    return std::atoi(v.get_ref<const std::string&>().c_str());
+}
+
+std::string formatted(int id, int n, const char* a, const char* b = "") {
+    char text[512];
+    std::snprintf(text, sizeof text, stringText(id), n, a, b);
+    return text;
+}
+
+struct ClueListReader {
+    ClueDirection& dir;
+    const char* name;  // "Across" or "Down"
+    size_t next = 0;   // where a clue without a number goes
+    std::string& message;
+
+    bool place(int index, const json& numberValue, bool hasNumber, const json& text) {
+        if (!text.is_string()) {
+            message = formatted(IDS_IPUZ_BAD_CLUE, index + 1, name);
+            return false;
+        }
+        int number = 0;
+        if (hasNumber) {
+            number = clueNumber(numberValue);
+            const auto at = std::find(dir.numbers.begin(), dir.numbers.end(), number);
+            if (at == dir.numbers.end()) {
+                const std::string shown = numberValue.is_string() ? utf8ToSystemText(numberValue.get<std::string>())
+                                                                  : numberValue.dump();
+                char t[512];
+                std::snprintf(t, sizeof t, stringText(IDS_IPUZ_CLUE_NOT_IN_GRID), shown.c_str(), name, name);
+                message = t;
+                return false;
+            }
+            next = size_t(at - dir.numbers.begin()) + 1;
+        } else {
+            if (next >= dir.numbers.size()) {
+                char t[256];
+                std::snprintf(t, sizeof t, stringText(IDS_IPUZ_TOO_MANY_CLUES), name);
+                message = t;
+                return false;
+            }
+            number = dir.numbers[next++];
+        }
+        if (dir.texts.count(number)) {
+            message = formatted(IDS_IPUZ_CLUE_TWICE, number, name);
+            return false;
+        }
+        dir.texts[number] = trimmed(plainIpuzText(text.get<std::string>(), false));
+        return true;
+    }
+
+    bool read(const json& list) {
+        for (size_t i = 0; i < list.size(); ++i) {
+            const json& clue = list[i];
+            bool ok = false;
+            if (clue.is_array() && clue.size() >= 2) {
+                ok = place(int(i), clue[0], true, clue[1]);
+            } else if (clue.is_object()) {
+                const auto number = clue.find("number");
+                const auto text = clue.find("clue");
+                static const json none;
+                ok = place(int(i), number == clue.end() ? none : *number, number != clue.end(),
+                           text == clue.end() ? none : *text);
+            } else if (clue.is_string()) {
+                ok = place(int(i), json(), false, clue);
+            } else {
+                message = formatted(IDS_IPUZ_BAD_CLUE, int(i) + 1, name);
+            }
+            if (!ok) return false;
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+bool readIpuzClues(const json& clues, ClueDirections& dirs, std::string& message) {
+    if (!clues.is_object()) return true;  // no clues: the puzzle opens with empty ones
+    for (const auto& [key, list] : clues.items()) {
+        // "Across:Across clues" and the like: the direction is before the colon.
+        const std::string direction = lower(trimmed(key.substr(0, key.find(':'))));
+        ClueDirection* dir = direction == "across" ? &dirs.across : direction == "down" ? &dirs.down : nullptr;
+        if (!dir || !list.is_array()) {
+            char t[512];
+            std::snprintf(t, sizeof t, stringText(IDS_IPUZ_CLUE_LIST), utf8ToSystemText(key).c_str());
+            message = t;
+            return false;
+        }
+        ClueListReader reader{*dir, dir == &dirs.across ? "Across" : "Down", 0, message};
+        if (!reader.read(list)) return false;
+    }
+    return true;
+}
+
+std::string plainIpuzText(const std::string& html, bool lines) {
+    std::string out;
+    for (size_t i = 0; i < html.size();) {
+        bool lineBreak = false;
+        if (html[i] == '<' && readTag(html, i, lineBreak)) {
+            if (lineBreak) out += '\n';
+        } else if (!(html[i] == '&' && readEntity(html, i, out))) {
+            out += html[i++];
+        }
+    }
+    // One kind of line break, then the one the program's texts use (or a space).
+    std::string text;
+    for (size_t i = 0; i < out.size(); ++i) {
+        if (out[i] == '\r' && i + 1 < out.size() && out[i + 1] == '\n') continue;
+        const bool newline = out[i] == '\n' || out[i] == '\r';
+        if (!newline) text += out[i];
+        else if (lines) text += "\r\n";
+        else if (!text.empty() && text.back() != ' ') text += ' ';
+    }
+    return utf8ToSystemText(text);
+}
+
+std::string ipuzText(const json& root, const char* name, bool lines) {
+    if (!root.is_object()) return std::string();
+    const auto found = root.find(name);
+    if (found == root.end() || !found->is_string()) return std::string();
+    return plainIpuzText(found->get<std::string>(), lines);
+}
+
+}  // namespace gw
