@@ -339,22 +339,24 @@ std::unique_ptr<PuzzleFileImage> IpuzReader::convert() {
     return image;
 }
 
-// The JSON text inside an "ipuz(...)" wrapper, without a byte-order mark.
-std::string unwrap(const std::string& text) {
-    size_t begin = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    while (begin < text.size() && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-    if (text.compare(begin, 5, "ipuz(") != 0) return text.substr(begin);
-    size_t end = text.size();
+// Where the JSON text starts and ends inside an "ipuz(...)" wrapper and a byte-order mark.
+void unwrap(const std::string& text, size_t& begin, size_t& end) {
+    begin = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    end = text.size();
+    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
+    if (text.compare(begin, 5, "ipuz(") != 0) return;
+    begin += 5;
     while (end > begin && (std::isspace(static_cast<unsigned char>(text[end - 1])) || text[end - 1] == ';')) --end;
-    if (end > begin + 5 && text[end - 1] == ')') --end;
-    return text.substr(begin + 5, end - begin - 5);
+    if (end > begin && text[end - 1] == ')') --end;
 }
 
+// The line and column (in characters) of the byte before `byte` in the file's text.
 std::string parseErrorMessage(const std::string& text, size_t byte) {
     int line = 1, column = 1;
-    for (size_t i = 0; i + 1 < byte && i < text.size(); ++i) {
+    const size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    for (size_t i = start; i + 1 < byte && i < text.size(); ++i) {
         if (text[i] == '\n') {
-            ++line;
+            line++;
             column = 1;
         } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
             ++column;
@@ -368,22 +370,22 @@ std::string parseErrorMessage(const std::string& text, size_t byte) {
 }  // namespace
 
 std::unique_ptr<PuzzleFileImage> convertIpuz(const std::string& text, std::string& message) {
-    std::string body = unwrap(text);
+    size_t begin = 0, end = 0;
+    unwrap(text, begin, end);
     json root;
     try {
-        root = json::parse(body);
+        root = json::parse(text.begin() + std::ptrdiff_t(begin), text.begin() + std::ptrdiff_t(end));
     } catch (const json::parse_error& e) {
         // Some files are written in a Windows code page rather than UTF-8.
-        const std::string what = e.what();
-        if (what.find("UTF-8") == std::string::npos) {
-            message = parseErrorMessage(body, e.byte);
+        if (std::string(e.what()).find("UTF-8") == std::string::npos) {
+            message = parseErrorMessage(text, begin + e.byte);
             return nullptr;
         }
-        body = systemTextToUtf8(body);
+        const std::string converted = systemTextToUtf8(text.substr(begin, end - begin));
         try {
-            root = json::parse(body);
+            root = json::parse(converted);
         } catch (const json::parse_error& again) {
-            message = parseErrorMessage(body, again.byte);
+            message = parseErrorMessage(converted, again.byte);
             return nullptr;
         }
     }
