@@ -29,8 +29,10 @@ std::string formatWithNumber(int id, int number) {
 
 bool PuzzleDocument::mayOverwriteFile() {
     if (fileStampOf(path) == diskStamp) return true;
+    // An import is saved beside its source; a puzzle file already there is not its own.
+    const int question = diskStamp.exists ? IDS_FILE_CHANGED_ON_DISK : IDS_FILE_EXISTS_REPLACE;
     char text[1024];
-    std::snprintf(text, sizeof text, stringText(IDS_FILE_CHANGED_ON_DISK), path.c_str());
+    std::snprintf(text, sizeof text, stringText(question), path.c_str());
     return ui().question(text, ButtonsYesNo) == AnswerYes;
 }
 

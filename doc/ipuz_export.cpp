@@ -20,6 +20,18 @@ std::string entryText(const RebusEntry& e) {
     return e.kind == RebusSymbolStar ? s + "*" : s;
 }
 
+// Readers take the texts as simple HTML: '&', '<' and '>' are written as references.
+std::string textValue(const std::string& codePageText) {
+    std::string out;
+    for (char c : systemTextToUtf8(codePageText)) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else out += c;
+    }
+    return out;
+}
+
 json squareValue(const std::string& codePageText) { return json(systemTextToUtf8(codePageText)); }
 
 // A puzzle checked against nothing (every answer 'X') or locked has no answers to give.
@@ -65,8 +77,8 @@ json clueLists(const PuzzleDocument& doc) {
             if (!g.isWhite(x, y)) continue;
             const ClueEntry& e = doc.clues->entry(x, y);
             if ((c.flags & AcrossStart) && e.acrossText)
-                across.push_back(json::array({c.number, systemTextToUtf8(*e.acrossText)}));
-            if ((c.flags & DownStart) && e.downText) down.push_back(json::array({c.number, systemTextToUtf8(*e.downText)}));
+                across.push_back(json::array({c.number, textValue(*e.acrossText)}));
+            if ((c.flags & DownStart) && e.downText) down.push_back(json::array({c.number, textValue(*e.downText)}));
         }
     return json{{"Across", across}, {"Down", down}};
 }
@@ -116,7 +128,7 @@ std::string exportIpuz(const PuzzleDocument& doc) {
     const std::pair<const char*, const std::string*> texts[] = {
         {"title", &doc.title}, {"author", &doc.author}, {"copyright", &doc.copyright}, {"notes", &doc.notes}};
     for (const auto& [name, text] : texts)
-        if (!text->empty()) root[name] = systemTextToUtf8(*text);
+        if (!text->empty()) root[name] = textValue(*text);
     root["puzzle"] = gridRows(g, puzzleSquare);
     if (hasReadableSolution(doc)) root["solution"] = gridRows(g, solutionSquare);
     bool anyEntry = false;

@@ -25,9 +25,13 @@ struct Refusal {
 
 template <typename... Args>
 [[noreturn]] void refuse(int id, Args... args) {
-    char text[768];
-    std::snprintf(text, sizeof text, stringText(id), args...);
-    throw Refusal{text};
+    if constexpr (sizeof...(args) == 0) {
+        throw Refusal{stringText(id)};
+    } else {
+        char text[768];
+        std::snprintf(text, sizeof text, stringText(id), args...);
+        throw Refusal{text};
+    }
 }
 
 // A member of an object, or null when it is not there (a const json must not be
@@ -373,19 +377,26 @@ std::unique_ptr<PuzzleFileImage> convertIpuz(const std::string& text, std::strin
     size_t begin = 0, end = 0;
     unwrap(text, begin, end);
     json root;
-    try {
-        root = json::parse(text.begin() + std::ptrdiff_t(begin), text.begin() + std::ptrdiff_t(end));
-    } catch (const json::parse_error& e) {
-        // Some files are written in a Windows code page rather than UTF-8.
-        if (std::string(e.what()).find("UTF-8") == std::string::npos) {
-            message = parseErrorMessage(text, begin + e.byte);
-            return nullptr;
-        }
-        const std::string converted = systemTextToUtf8(text.substr(begin, end - begin));
+    std::string body = text.substr(begin, end - begin);
+    for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            root = json::parse(converted);
-        } catch (const json::parse_error& again) {
-            message = parseErrorMessage(converted, again.byte);
+            root = json::parse(body);
+            break;
+        } catch (const json::parse_error& e) {
+            // Some files are written in a Windows code page rather than UTF-8.
+            if (attempt == 0 && std::string(e.what()).find("UTF-8") != std::string::npos) {
+                body = systemTextToUtf8(body);
+                continue;
+            }
+            message = attempt == 0 ? parseErrorMessage(text, begin + e.byte) : parseErrorMessage(body, e.byte);
+            return nullptr;
+        } catch (const json::exception& e) {
+            // A number too large for any reader: point at it.
+            const std::string what = e.what();
+            const size_t quote = what.find("parsing '");
+            const std::string number = quote == std::string::npos ? std::string() : what.substr(quote + 9, what.size() - quote - 10);
+            const size_t at = number.empty() ? std::string::npos : text.find(number);
+            message = parseErrorMessage(text, at == std::string::npos ? text.size() : at + 1);
             return nullptr;
         }
     }

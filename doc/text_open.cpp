@@ -20,6 +20,9 @@ bool openImportedPuzzle(std::unique_ptr<PuzzleFileImage> image, const std::strin
         doc->isDirty = false;
         return false;
     }
+    // A puzzle file already beside the import (perhaps the solver's progress from
+    // an earlier import) is not this document's: saving over it must ask first.
+    doc->diskStamp = FileStamp{};
     doc->setDirty();
     return true;
 }

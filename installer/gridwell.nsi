@@ -53,6 +53,17 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Removes Gridwell's claim on a file type, leaving the type to whatever owns it now.
+!macro ForgetType EXT
+  ReadRegStr $0 HKCU "Software\Classes\${EXT}" ""
+  ${If} $0 == "${PROGID}"
+    DeleteRegValue HKCU "Software\Classes\${EXT}" ""
+  ${EndIf}
+  DeleteRegValue HKCU "Software\Classes\${EXT}\OpenWithProgids" "${PROGID}"
+  DeleteRegKey /ifempty HKCU "Software\Classes\${EXT}\OpenWithProgids"
+  DeleteRegKey /ifempty HKCU "Software\Classes\${EXT}"
+!macroend
+
 Section "Gridwell" SecProgram
   SectionIn RO
   SetOutPath "$INSTDIR"
@@ -72,20 +83,24 @@ Section "Gridwell" SecProgram
   File "${SAMPLES_DIR}/diagramless.puz"
   File "${SAMPLES_DIR}/locked.puz"
   File "${SAMPLES_DIR}/everyday15.txt"
+  File "${SAMPLES_DIR}/sampler.ipuz"
   SetOutPath "$INSTDIR"
 
   CreateShortCut "$SMPROGRAMS\Gridwell.lnk" "$INSTDIR\gridwell.exe" "" "$INSTDIR\gridwell.exe" 0 \
     SW_SHOWNORMAL "" "Solve crossword puzzles"
 
-  ; The .puz type: opened by Gridwell, the file's path quoted on the command line.
+  ; The .puz and .ipuz types: opened by Gridwell, the file's path quoted on the command line.
   WriteRegStr HKCU "Software\Classes\.puz" "" "${PROGID}"
   WriteRegStr HKCU "Software\Classes\.puz\OpenWithProgids" "${PROGID}" ""
+  WriteRegStr HKCU "Software\Classes\.ipuz" "" "${PROGID}"
+  WriteRegStr HKCU "Software\Classes\.ipuz\OpenWithProgids" "${PROGID}" ""
   WriteRegStr HKCU "Software\Classes\${PROGID}" "" "Gridwell crossword puzzle"
   WriteRegStr HKCU "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\gridwell.exe,0"
   WriteRegStr HKCU "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\gridwell.exe" "%1"'
   ; The Open With entry.
   WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe" "FriendlyAppName" "Gridwell"
   WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe\SupportedTypes" ".puz" ""
+  WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe\SupportedTypes" ".ipuz" ""
   WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe\shell\open\command" "" '"$INSTDIR\gridwell.exe" "%1"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 
@@ -117,6 +132,7 @@ Section "un.Gridwell" UnSecProgram
   Delete "$INSTDIR\Puzzles\diagramless.puz"
   Delete "$INSTDIR\Puzzles\locked.puz"
   Delete "$INSTDIR\Puzzles\everyday15.txt"
+  Delete "$INSTDIR\Puzzles\sampler.ipuz"
   Delete "$INSTDIR\Uninstall.exe"
   ; Only empty folders go: puzzles and score boards the user keeps there stay.
   RMDir "$INSTDIR\Puzzles"
@@ -126,14 +142,9 @@ Section "un.Gridwell" UnSecProgram
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Gridwell.lnk"
 
-  ; The .puz type is left to whatever owns it now when that is not Gridwell.
-  ReadRegStr $0 HKCU "Software\Classes\.puz" ""
-  ${If} $0 == "${PROGID}"
-    DeleteRegValue HKCU "Software\Classes\.puz" ""
-  ${EndIf}
-  DeleteRegValue HKCU "Software\Classes\.puz\OpenWithProgids" "${PROGID}"
-  DeleteRegKey /ifempty HKCU "Software\Classes\.puz\OpenWithProgids"
-  DeleteRegKey /ifempty HKCU "Software\Classes\.puz"
+  ; Each type is left to whatever owns it now when that is not Gridwell.
+  !insertmacro ForgetType ".puz"
+  !insertmacro ForgetType ".ipuz"
   DeleteRegKey HKCU "Software\Classes\${PROGID}"
   DeleteRegKey HKCU "Software\Classes\Applications\gridwell.exe"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'

@@ -84,6 +84,7 @@
 #define IDS_PATH_TOO_LONG       1201
 #define IDS_RESTORE_UNSAVED     1202
 #define IDS_FILE_CHANGED_ON_DISK 1203
+#define IDS_FILE_EXISTS_REPLACE 1230
 /* Messages of the ipuz import */
 #define IDS_IPUZ_BAD_JSON       1204
 #define IDS_IPUZ_TOO_BIG        1205

@@ -27,6 +27,9 @@ for name in everyday15 rebus diagramless sunday21 stress39; do
     "$tool" check "$here/$name.puz"
 done
 
+# The rebus sample again as an ipuz file, the open format most puzzles on the web come in.
+"$tool" export "$here/rebus.puz" "$here/sampler.ipuz"
+
 # The locked sample is the everyday puzzle with its solution scrambled.
 cp "$here/everyday15.puz" "$here/locked.puz"
 # puztool also prints its messages; the key is the line that is only digits.

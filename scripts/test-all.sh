@@ -281,14 +281,17 @@ fuzz_one() {
   rm -rf "$corpus" "$art"
   mkdir -p "$corpus" "$art"
   # Seed corpus: the sample puzzles (binary and text) and the target's own seeds.
-  find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' \) -exec cp {} "$corpus/" \; 2>/dev/null
+  find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' -o -name '*.ipuz' \) -exec cp {} "$corpus/" \; 2>/dev/null
   local f
   for f in "$ROOT/tests/fuzz/seeds/$key"/*; do   # renamed: a seed may share a sample's name
     [ -f "$f" ] && cp "$f" "$corpus/seed-$(basename "$f")"
   done
   ls "$corpus" | wc -l >"$BUILD/fuzz/$t.seeds"
+  # A target's dictionary (tests/fuzz/KEY.dict) teaches it the words of its format.
+  local dict=()
+  [ -f "$ROOT/tests/fuzz/$key.dict" ] && dict=(-dict="$ROOT/tests/fuzz/$key.dict")
   (cd "$BUILD/fuzz" &&
-    timeout -k 10 $((FUZZ_SECONDS + 300)) "$BUILD/fuzz/tests/fuzz/$t" \
+    timeout -k 10 $((FUZZ_SECONDS + 300)) "$BUILD/fuzz/tests/fuzz/$t" "${dict[@]}" \
       -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$art/" "$corpus") >"$BUILD/fuzz/$t.log" 2>&1
   echo $? >"$BUILD/fuzz/$t.rc"

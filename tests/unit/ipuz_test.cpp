@@ -10,6 +10,7 @@
 #include "doc/puzzle_reader.h"
 #include "doc_test_util.h"
 #include "fakes.h"
+#include "resources/resource_ids.h"
 #include "resources/string_ids.h"
 
 namespace gw::test {
@@ -182,6 +183,14 @@ TEST_F(IpuzDocument, OpeningGoesStraightToTheImporterAndSavesBesideIt) {
     EXPECT_EQ(doc->path, folder.file("weekly.puz"));
     EXPECT_TRUE(services.messages().empty());
     EXPECT_EQ(doc->title, "Caf\xE9 & Cr\xE8me");
+
+    // Progress saved from an earlier import is never replaced without a question.
+    const std::string progress = write("weekly.puz", "earlier progress");
+    services.answers = {AnswerNo};
+    EXPECT_FALSE(doc->save(CMD_SAVE));
+    ASSERT_EQ(services.messages().size(), 1u);
+    EXPECT_NE(services.messages()[0].find("already exists"), std::string::npos) << services.messages()[0];
+    EXPECT_EQ(readBytes(progress).size(), 16u);
     doc->isDirty = false;
     doc->close();
 

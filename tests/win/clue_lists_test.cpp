@@ -189,5 +189,34 @@ TEST(ClueListOrder, NumbersOfOneTwoAndThreeDigitsKeepTheirOrder) {
     clearSettings();
 }
 
+// An ipuz crossword named on the command line (as a double-click starts the program)
+// opens straight away, with no reader warning first, and shows its clues.
+TEST(IpuzInShell, FromTheCommandLineItOpensWithItsClues) {
+    clearSettings();
+    const std::string path = freshFolder("ipuz") + "\\weekly.ipuz";
+    writeFile(path, R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+        "dimensions": {"width": 3, "height": 3}, "title": "Caf\u00e9 Weekly",
+        "puzzle": [[1, 0, 2], [0, "#", 0], [3, 0, 0]],
+        "solution": [["C", "A", "T"], ["A", "#", "O"], ["T", "O", "P"]],
+        "clues": {"Across": [[1, "<i>Feline</i>"], [3, "Summit"]], "Down": [[1, "Kayak sort"], [2, "As well"]]}})");
+    DialogDriver driver;
+    Shell shell("\"" + path + "\"", &driver);
+    ASSERT_TRUE(shell.doc().isOpen);
+    EXPECT_TRUE(driver.seen.empty()) << driver.seen[0].text;
+    EXPECT_EQ(shell.doc().path.substr(shell.doc().path.size() - 11), "\\weekly.puz");
+    EXPECT_TRUE(shell.doc().isDirty);  // saved beside it as a puzzle file only when the user saves
+    if (GetACP() == 1252) {
+        EXPECT_EQ(shell.doc().title, "Caf\xE9 Weekly");
+    }
+    ClueLists* lists = shell.frame().layout()->clueLists();
+    ASSERT_NE(lists, nullptr);
+    EXPECT_EQ(itemText(lists->listBox(0), 0), "   1. Feline");
+    EXPECT_EQ(itemText(lists->listBox(0), 1), "   3. Summit");
+    EXPECT_EQ(itemText(lists->listBox(1), 1), "   2. As well");
+    EXPECT_EQ(shell.frame().layout()->prompt()->text().value_or(""), "1. Feline");
+    shell.doc().isDirty = false;
+    clearSettings();
+}
+
 }  // namespace
 }  // namespace gw::wintest

@@ -58,7 +58,7 @@ TEST_F(ShellDocuments, OpenDialogOpensThePuzzleAndRemembersItsFolder) {
 
 TEST_F(ShellDocuments, OpenDialogWithAllFilesImportsEvenAPuzzleFile) {
     DialogDriver driver;
-    driver.choose(path, 3).press(IDOK).press(IDOK);
+    driver.choose(path, 4).press(IDOK).press(IDOK);
     Shell shell("", &driver);
     ASSERT_TRUE(shell.ok);
     EXPECT_FALSE(shell.doc().isOpen);
