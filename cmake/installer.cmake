@@ -16,7 +16,8 @@ else()
   set(GW_INSTALLER_ARCH x86)
 endif()
 set(GW_INSTALLER ${CMAKE_BINARY_DIR}/installer/gridwell-${PROJECT_VERSION}-${GW_INSTALLER_ARCH}-setup.exe)
-file(GLOB GW_SAMPLE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/samples/*.puz ${CMAKE_SOURCE_DIR}/samples/*.txt)
+file(GLOB GW_SAMPLE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/samples/*.puz ${CMAKE_SOURCE_DIR}/samples/*.txt
+     ${CMAKE_SOURCE_DIR}/samples/*.ipuz)
 
 add_custom_command(OUTPUT ${GW_INSTALLER}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/installer

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The installer end to end, in this script's fresh prefix: a silent install puts the files,
-# the Start-menu entry, the .puz association, the Open With entry and the uninstall entry in
-# place; a .puz with spaces in its path, opened through the shell, starts the installed
-# gridwell on that file; a silent uninstall removes exactly what was installed (a puzzle of
-# the user's and the settings stay).
+# the Start-menu entry, the .puz and .ipuz associations, the Open With entry and the uninstall
+# entry in place; a .puz and then an .ipuz with spaces in their paths, opened through the
+# shell, start the installed gridwell on that file; a silent uninstall removes exactly what
+# was installed (a puzzle of the user's and the settings stay).
 set -uo pipefail
 cd "$GW_OUT" || exit 1
 . "$GW_SOURCE_DIR/tests/e2e/lib/common.bash"
@@ -33,7 +33,7 @@ location=$(reg_value "$UNINSTALL" InstallLocation)
 dir=$("$WINE" winepath -u "$location" 2>/dev/null | tr -d '\r')
 echo "installed in $location ($dir)"
 installed=(gridwell.exe GRIDWELL.CHM Uninstall.exe Plugins/Tools/OVtimer.dll Plugins/Tools/OVtipofday.dll
-  Plugins/Tools/OVTimer.chm Images/tlogo.bmp Puzzles/everyday15.puz Puzzles/sunday21.puz)
+  Plugins/Tools/OVTimer.chm Images/tlogo.bmp Puzzles/everyday15.puz Puzzles/sunday21.puz Puzzles/sampler.ipuz)
 for f in "${installed[@]}"; do
   [ -s "$dir/$f" ] || fail "$f was not installed"
 done
@@ -44,6 +44,7 @@ startmenu=$(find "$WINEPREFIX/drive_c/users" -name Gridwell.lnk -path '*Start Me
 expected="\"$location\\gridwell.exe\" \"%1\""
 [ "$(reg_value "$CLASSES\\.puz")" = Gridwell.Puzzle ] || fail ".puz is not associated with Gridwell.Puzzle"
 key_exists "$CLASSES\\.puz\\OpenWithProgids" || fail "no OpenWithProgids under .puz"
+[ "$(reg_value "$CLASSES\\.ipuz")" = Gridwell.Puzzle ] || fail ".ipuz is not associated with Gridwell.Puzzle"
 [ "$(reg_value "$CLASSES\\Gridwell.Puzzle\\shell\\open\\command")" = "$expected" ] ||
   fail "open command is '$(reg_value "$CLASSES\\Gridwell.Puzzle\\shell\\open\\command")', expected '$expected'"
 [ "$(reg_value "$CLASSES\\Applications\\gridwell.exe\\shell\\open\\command")" = "$expected" ] ||
@@ -68,6 +69,18 @@ case $title in "Gridwell - C:\\My Puzzles\\every day"*) ;; *) fail "unexpected w
 import -window root "$GW_OUT/opened.png"
 "$WINESERVER" -k; sleep 1
 
+# A downloaded ipuz crossword opens the same way, imported: the title names the .puz it saves to.
+"$WINE" reg copy "$CLASSES\\.ipuz" 'HKLM\Software\Classes\.ipuz' /s /f >/dev/null 2>&1 || fail "reg copy failed"
+cp "$GW_SAMPLES/sampler.ipuz" "$WINEPREFIX/drive_c/My Puzzles/week end.ipuz"
+"$WINE" start 'C:\My Puzzles\week end.ipuz' >start-ipuz.log 2>&1 &
+wid=$(wait_window 'week end')
+[ -n "$wid" ] || fail "no Gridwell window on 'week end.ipuz' after opening it through the shell"
+title=$(xdotool getwindowname "$wid")
+echo "ipuz opened through the association: $title"
+case $title in "Gridwell - C:\\My Puzzles\\week end"*) ;; *) fail "unexpected window title '$title'" ;; esac
+import -window root "$GW_OUT/opened-ipuz.png"
+"$WINESERVER" -k; sleep 1
+
 # Something of the user's in each kind of place the uninstaller must leave alone.
 "$WINE" reg add "$SETTINGS\\display" /v toolbar /t REG_DWORD /d 1 /f >/dev/null 2>&1
 cp "$GW_SAMPLES/rebus.puz" "$dir/Puzzles/my own.puz"
@@ -80,7 +93,7 @@ done
 for d in Plugins Images; do [ -e "$dir/$d" ] && fail "the folder $d is still there"; done
 [ -f "$dir/Puzzles/my own.puz" ] || fail "the uninstall removed a puzzle of the user's"
 [ -e "$startmenu" ] && fail "the Start-menu entry is still there"
-for k in "$CLASSES\\.puz" "$CLASSES\\Gridwell.Puzzle" "$CLASSES\\Applications\\gridwell.exe" "$UNINSTALL"; do
+for k in "$CLASSES\\.puz" "$CLASSES\\.ipuz" "$CLASSES\\Gridwell.Puzzle" "$CLASSES\\Applications\\gridwell.exe" "$UNINSTALL"; do
   key_exists "$k" && fail "$k is still in the registry"
 done
 [ "$(reg_value "$SETTINGS\\display" toolbar)" = 0x1 ] || fail "the silent uninstall removed the settings"
