@@ -53,33 +53,29 @@ key_exists "$CLASSES\\.puz\\OpenWithProgids" || fail "no OpenWithProgids under .
 [ -n "$(reg_value "$UNINSTALL" DisplayVersion)" ] || fail "no DisplayVersion"
 
 # Open a puzzle through the shell. Windows merges the user's classes into HKEY_CLASSES_ROOT;
-# Wine 8 does not, so the user's two keys are mirrored into the machine's classes first and
+# Wine 8 does not, so the user's keys are mirrored into the machine's classes first and
 # the shell's own lookup (start -> ShellExecuteEx) then finds the command.
-"$WINE" reg copy "$CLASSES\\.puz" 'HKLM\Software\Classes\.puz' /s /f >/dev/null 2>&1 || fail "reg copy failed"
-"$WINE" reg copy "$CLASSES\\Gridwell.Puzzle" 'HKLM\Software\Classes\Gridwell.Puzzle' /s /f >/dev/null 2>&1 ||
-  fail "reg copy failed"
+for k in .puz .ipuz Gridwell.Puzzle; do
+  "$WINE" reg copy "$CLASSES\\$k" "HKLM\\Software\\Classes\\$k" /s /f >/dev/null 2>&1 || fail "reg copy of $k failed"
+done
 mkdir -p "$WINEPREFIX/drive_c/My Puzzles"
-cp "$GW_SAMPLES/everyday15.puz" "$WINEPREFIX/drive_c/My Puzzles/every day.puz"
-"$WINE" start 'C:\My Puzzles\every day.puz' >start.log 2>&1 &
-wid=$(wait_window 'every day')
-[ -n "$wid" ] || fail "no Gridwell window on 'every day.puz' after opening it through the shell"
-title=$(xdotool getwindowname "$wid")
-echo "opened through the association: $title"
-case $title in "Gridwell - C:\\My Puzzles\\every day"*) ;; *) fail "unexpected window title '$title'" ;; esac
-import -window root "$GW_OUT/opened.png"
-"$WINESERVER" -k; sleep 1
 
-# A downloaded ipuz crossword opens the same way, imported: the title names the .puz it saves to.
-"$WINE" reg copy "$CLASSES\\.ipuz" 'HKLM\Software\Classes\.ipuz' /s /f >/dev/null 2>&1 || fail "reg copy failed"
-cp "$GW_SAMPLES/sampler.ipuz" "$WINEPREFIX/drive_c/My Puzzles/week end.ipuz"
-"$WINE" start 'C:\My Puzzles\week end.ipuz' >start-ipuz.log 2>&1 &
-wid=$(wait_window 'week end')
-[ -n "$wid" ] || fail "no Gridwell window on 'week end.ipuz' after opening it through the shell"
-title=$(xdotool getwindowname "$wid")
-echo "ipuz opened through the association: $title"
-case $title in "Gridwell - C:\\My Puzzles\\week end"*) ;; *) fail "unexpected window title '$title'" ;; esac
-import -window root "$GW_OUT/opened-ipuz.png"
-"$WINESERVER" -k; sleep 1
+# open_through_shell SAMPLE NAME EXT: a copy of the sample, with a space in its name, opened
+# with "start"; the window's title names the file (an imported one by the .puz it saves to).
+open_through_shell() {
+  cp "$GW_SAMPLES/$1" "$WINEPREFIX/drive_c/My Puzzles/$2.$3"
+  "$WINE" start "C:\\My Puzzles\\$2.$3" >"start-$3.log" 2>&1 &
+  local wid title
+  wid=$(wait_window "$2")
+  [ -n "$wid" ] || fail "no Gridwell window on '$2.$3' after opening it through the shell"
+  title=$(xdotool getwindowname "$wid")
+  echo "opened through the .$3 association: $title"
+  case $title in "Gridwell - C:\\My Puzzles\\$2"*) ;; *) fail "unexpected window title '$title'" ;; esac
+  import -window root "$GW_OUT/opened-$3.png"
+  "$WINESERVER" -k; sleep 1
+}
+open_through_shell everyday15.puz 'every day' puz
+open_through_shell sampler.ipuz 'week end' ipuz
 
 # Something of the user's in each kind of place the uninstaller must leave alone.
 "$WINE" reg add "$SETTINGS\\display" /v toolbar /t REG_DWORD /d 1 /f >/dev/null 2>&1

@@ -2,9 +2,13 @@
 #pragma once
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "doc/puzzle_document.h"
+#include "fakes.h"
 
 namespace gw::test {
 
@@ -47,5 +51,27 @@ inline std::vector<uint8_t> readBytes(const std::string& path) {
     std::fclose(f);
     return out;
 }
+
+// The fakes, one document installed as core().document, and a fresh folder.
+class DocumentFixture : public CoreFixture {
+protected:
+    TempFolder folder;
+    std::unique_ptr<PuzzleDocument> doc;
+
+    void SetUp() override {
+        CoreFixture::SetUp();
+        doc = std::make_unique<PuzzleDocument>();
+        core().document = doc.get();
+    }
+    void TearDown() override {
+        doc.reset();
+        CoreFixture::TearDown();
+    }
+    std::string write(const std::string& name, const std::string& text) {
+        const std::string path = folder.file(name);
+        writeBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+        return path;
+    }
+};
 
 }  // namespace gw::test

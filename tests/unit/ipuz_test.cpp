@@ -122,25 +122,7 @@ TEST(IpuzImport, MultiLetterAnswersFillTheRebusTableToItsLastSlot) {
     EXPECT_NE(message.find("more than 43"), std::string::npos) << message;
 }
 
-class IpuzDocument : public CoreFixture {
-protected:
-    TempFolder folder;
-    std::unique_ptr<PuzzleDocument> doc;
-    void SetUp() override {
-        CoreFixture::SetUp();
-        doc = std::make_unique<PuzzleDocument>();
-        core().document = doc.get();
-    }
-    void TearDown() override {
-        doc.reset();
-        CoreFixture::TearDown();
-    }
-    std::string write(const std::string& name, const std::string& text) {
-        const std::string path = folder.file(name);
-        writeBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
-        return path;
-    }
-};
+using IpuzDocument = DocumentFixture;
 
 // Export, import and export again give the same file, and the import matches
 // the binary puzzle: answers, rebus squares, circles, entries, texts and clues.
