@@ -40,7 +40,7 @@ bool openChosenFile(PuzzleDocument& doc, const std::string& path, int filterInde
         return false;
     }
     // Whatever filter was chosen: an ipuz file read as either other format only fails.
-    if (looksLikeIpuzFile(path)) return importIpuzPuzzle(path);
+    if (filterIndex == OpenFilterIpuz || looksLikeIpuzFile(path)) return importIpuzPuzzle(path);
     if (filterIndex == OpenFilterPuzzle) return (doc.openRecovered(path) || doc.open(path)) && doc.isOpen;
     return importTextPuzzle(path);
 }

@@ -21,6 +21,7 @@ constexpr int ClosePuzzle = 2;
 
 // Filters of the Open dialog, 1-based as the dialog reports them.
 constexpr int OpenFilterPuzzle = 1;
+constexpr int OpenFilterIpuz = 3;
 
 // Closes the open puzzle with the save prompt; true when no puzzle is open afterwards.
 bool closeCurrentPuzzle(PuzzleDocument& doc);

@@ -107,7 +107,7 @@ void IpuzReader::readKind() {
             if (!k.is_string()) continue;
             const std::string& s = k.get_ref<const std::string&>();
             shown = utf8ToSystemText(s);
-            if (s.rfind("http://ipuz.org/crossword", 0) == 0) {
+            if (s.rfind("http://ipuz.org/crossword", 0) == 0 || s.rfind("https://ipuz.org/crossword", 0) == 0) {
                 crossword = true;
                 diagramless_ = diagramless_ || s.find("/diagramless") != std::string::npos;
             }

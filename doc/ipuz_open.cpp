@@ -26,7 +26,7 @@ bool isIpuzName(const std::string& path) { return endsWithNoCase(path, ".ipuz");
 
 bool startsLikeIpuz(const std::string& head) {
     // The magic sits after the binary file's 2-byte checksum, which may be any bytes.
-    if (head.compare(2, sizeof FileMagic - 1, FileMagic) == 0) return false;
+    if (head.size() >= 2 && head.compare(2, sizeof FileMagic - 1, FileMagic) == 0) return false;
     size_t i = head.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (i < head.size() && std::isspace(static_cast<unsigned char>(head[i]))) ++i;
     return head.compare(i, 1, "{") == 0 || head.compare(i, 5, "ipuz(") == 0;

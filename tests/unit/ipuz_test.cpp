@@ -183,6 +183,13 @@ TEST_F(IpuzDocument, OpeningGoesStraightToTheImporterAndSavesBesideIt) {
     ASSERT_EQ(services.messages().size(), 1u);
     EXPECT_NE(services.messages()[0].find("line 2, column 3"), std::string::npos) << services.messages()[0];
     EXPECT_FALSE(doc->isOpen);
+
+    // Files too short to hold the binary magic are sniffed safely.
+    for (const char* bytes : {"", "{"}) {
+        services.calls.clear();
+        EXPECT_FALSE(openChosenFile(*doc, write("short.puz", bytes), OpenFilterPuzzle));
+        EXPECT_EQ(services.messages().size(), 1u);  // a message, not a crash
+    }
 }
 
 }  // namespace
