@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "doc/ipuz_import.h"
 #include "grid_image.h"
 #include "ports/core_context.h"
 #include "ports/silent_services.h"
@@ -132,6 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(again.title == doc.title && again.author == doc.author && again.copyright == doc.copyright);
             check(again.notes == doc.notes);
             check(saveBytes(again) == first);
+            // Any puzzle can be written as ipuz; reading that back gives a puzzle or a reason.
+            std::string message;
+            check(convertIpuz(exportIpuz(doc), message) != nullptr || !message.empty());
         }
     }
     core() = CoreContext{};
