@@ -37,7 +37,7 @@ private:
 inline void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);  // an empty vector's data() may be null
     std::fclose(f);
 }
 
