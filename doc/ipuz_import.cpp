@@ -3,6 +3,7 @@
 // order a binary puzzle keeps them.
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <vector>
@@ -308,6 +309,16 @@ char squareLetter(const std::string& entry) {
     return checkLetterFor(entry[0] == '[' ? entry[1] : entry[0]);
 }
 
+// The letter a square keeps beside a saved entry, as typing it would leave it: none
+// for a symbol, the first character of a longer entry when it is one a square takes.
+char savedLetter(const std::string& entry) {
+    if (entry.size() == 1) return entry[0];
+    const char first = entry[0];
+    if (first == '[') return '-';
+    const bool takes = std::isalnum(static_cast<unsigned char>(first)) || std::strchr(TextSymbolMarks, first);
+    return takes ? first : '-';
+}
+
 std::unique_ptr<PuzzleFileImage> IpuzReader::convert() {
     readKind();
     readDimensions();
@@ -324,7 +335,7 @@ std::unique_ptr<PuzzleFileImage> IpuzReader::convert() {
         // Diagramless blocks are ':' as in the program's own diagramless files.
         const char block = diagramless_ ? ':' : '.';
         solution += sq.block ? block : hasSolution_ ? squareLetter(sq.answer) : 'X';
-        fill += sq.block ? block : sq.saved.empty() ? '-' : squareLetter(sq.saved);
+        fill += sq.block ? block : sq.saved.empty() ? '-' : savedLetter(sq.saved);
     }
     PuzzleGrid numbered(width_, height_, solution, std::string(), 0, nullptr, nullptr, nullptr, nullptr, 0);
     numbered.NumberGrid();
