@@ -16,20 +16,8 @@ using namespace gw::test;
 
 namespace {
 
-class DocumentTest : public CoreFixture {
+class DocumentTest : public DocumentFixture {
 protected:
-    std::unique_ptr<PuzzleDocument> doc;
-    TempFolder folder;
-
-    void SetUp() override {
-        CoreFixture::SetUp();
-        doc = std::make_unique<PuzzleDocument>();
-        core().document = doc.get();
-    }
-    void TearDown() override {
-        doc.reset();
-        CoreFixture::TearDown();
-    }
     bool openBytes(const std::vector<uint8_t>& bytes, const std::string& name = "p.puz") {
         const std::string path = folder.file(name);
         writeBytes(path, bytes);

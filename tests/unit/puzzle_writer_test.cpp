@@ -13,20 +13,11 @@ using namespace gw::test;
 
 namespace {
 
-class WriterTest : public CoreFixture {
+class WriterTest : public DocumentFixture {
 protected:
-    TempFolder folder;
-    std::unique_ptr<PuzzleDocument> doc;
-
-    void SetUp() override {
-        CoreFixture::SetUp();
-        doc = std::make_unique<PuzzleDocument>();
-        core().document = doc.get();
-    }
     void TearDown() override {
         setFileFaultForTesting(-1);
-        doc.reset();
-        CoreFixture::TearDown();
+        DocumentFixture::TearDown();
     }
 };
 
