@@ -23,6 +23,8 @@ file(GLOB_RECURSE GW_HELP_CALLERS CONFIGURE_DEPENDS
 add_custom_command(OUTPUT ${GW_HELP_CHM} ${GW_TIMER_CHM}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${GW_HELP_STAGE}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/help ${GW_HELP_STAGE}
+  # The timer's help looks like the program's: one stylesheet, copied in under its name.
+  COMMAND ${CMAKE_COMMAND} -E copy ${GW_HELP_STAGE}/html/gridwell.css ${GW_HELP_STAGE}/timer/html/timer.css
   COMMAND ${CMAKE_COMMAND} -DRC=${CMAKE_SOURCE_DIR}/resources/gridwell.rc
           -DSTRINGS=${CMAKE_SOURCE_DIR}/resources/strings.inc -DKEYS=${CMAKE_SOURCE_DIR}/views/grid_keys.inc
           -DOUT=${GW_HELP_STAGE}/html/keyboard.htm -P ${CMAKE_SOURCE_DIR}/cmake/keyboard_reference.cmake
