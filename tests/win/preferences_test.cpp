@@ -93,22 +93,16 @@ int otherFace(HWND page, const std::string& avoid, std::string& face) {
     return -1;
 }
 
-class Preferences : public ::testing::Test {
+class Preferences : public PuzzleFolderTest {
 protected:
-    void SetUp() override {
-        clearSettings();
-        folder = freshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        path = folder + "\\daily.puz";
-    }
     void TearDown() override {
         setColourChooserForTesting(nullptr);
-        clearSettings();
+        PuzzleFolderTest::TearDown();
     }
     std::unique_ptr<Shell> open(const PuzzleTraits& traits = {}) {
         writePuzzle(path, traits);
         return std::make_unique<Shell>("\"" + path + "\"");
     }
-    std::string folder, path;
 };
 
 TEST_F(Preferences, DisplayApplyRearrangesTheWindowAndItIsThereAfterARestart) {

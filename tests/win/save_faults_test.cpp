@@ -21,16 +21,11 @@ std::string faultFolder(const char* sub) {
     return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? "" : path;
 }
 
-class SaveFaults : public ::testing::Test {
+class SaveFaults : public PuzzleFolderTest {
 protected:
-    void SetUp() override {
-        clearSettings();
-        folder = freshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        path = folder + "\\daily.puz";
-    }
     void TearDown() override {
         shell.reset();
-        clearSettings();
+        PuzzleFolderTest::TearDown();
     }
     // Opens the puzzle and changes a letter.
     void openChanged() {
@@ -68,7 +63,7 @@ protected:
         EXPECT_NE(readFile(path), before);
     }
 
-    std::string folder, path, before;
+    std::string before;
     std::unique_ptr<Shell> shell;
 };
 

@@ -10,16 +10,12 @@
 namespace gw::wintest {
 namespace {
 
-class ShellDocuments : public ::testing::Test {
+class ShellDocuments : public PuzzleFolderTest {
 protected:
     void SetUp() override {
-        clearSettings();
-        folder = freshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        path = folder + "\\daily.puz";
+        PuzzleFolderTest::SetUp();
         writePuzzle(path);
     }
-    // Later suites in this process start from the defaults too.
-    void TearDown() override { clearSettings(); }
     std::string quoted(const std::string& p) { return "\"" + p + "\""; }
 
     // The exact name of a file as the folder lists it.
@@ -30,7 +26,6 @@ protected:
         FindClose(h);
         return data.cFileName;
     }
-    std::string folder, path;
 };
 
 // The panes are built with the container's redrawing off (which hides it); the grid

@@ -380,6 +380,20 @@ public:
 
 // Stands in for the plug-in manager while it lives, and puts the manager back even
 // when an assertion ends the test early.
+// Fresh settings before and after each test, and a folder named after the test
+// with the path its puzzle goes to.
+class PuzzleFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        clearSettings();
+        folder = freshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        path = folder + "\\daily.puz";
+    }
+    // Later suites in this process start from the defaults too.
+    void TearDown() override { clearSettings(); }
+    std::string folder, path;
+};
+
 class RecordingTools : public ToolEventSink {
 public:
     RecordingTools() : previous_(core().tools) { core().tools = this; }
