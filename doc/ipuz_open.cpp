@@ -4,13 +4,14 @@
 
 #include "doc/ipuz_import.h"
 #include "doc/text_import.h"
+#include "doc/whole_file.h"
 #include "ports/core_context.h"
 #include "resources/string_table.h"
 
 namespace gw {
 namespace {
 
-constexpr long MaxIpuzFileSize = 8L << 20;  // a 39 by 39 crossword is well under 1 MB
+constexpr size_t MaxIpuzFileSize = 8u << 20;  // a 39 by 39 crossword is well under 1 MB
 
 bool endsWithNoCase(const std::string& s, const char* tail) {
     const size_t n = std::char_traits<char>::length(tail);
@@ -43,30 +44,17 @@ bool looksLikeIpuzFile(const std::string& path) {
 }
 
 std::unique_ptr<PuzzleFileImage> readIpuzFile(const std::string& path, std::string& message) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        message = std::string(stringText(IDS_CANNOT_OPEN_READ)) + path;
-        return nullptr;
+    std::vector<uint8_t> bytes;
+    switch (readWholeFile(path, MaxIpuzFileSize, bytes)) {
+        case WholeFile::Ok:
+            return convertIpuz(std::string(bytes.begin(), bytes.end()), message);
+        case WholeFile::TooLarge:
+            message = stringText(IDS_IPUZ_TOO_BIG);
+            return nullptr;
+        default:
+            message = std::string(stringText(IDS_CANNOT_OPEN_READ)) + path;
+            return nullptr;
     }
-    std::string text;
-    char buffer[16384];
-    size_t n;
-    bool ok = true;
-    while (ok && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-        text.append(buffer, n);
-        ok = long(text.size()) <= MaxIpuzFileSize;
-    }
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) {
-        message = std::string(stringText(IDS_CANNOT_OPEN_READ)) + path;
-        return nullptr;
-    }
-    if (!ok) {
-        message = stringText(IDS_IPUZ_TOO_BIG);
-        return nullptr;
-    }
-    return convertIpuz(text, message);
 }
 
 bool importIpuzPuzzle(const std::string& path) {

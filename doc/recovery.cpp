@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "doc/whole_file.h"
+
 namespace gw {
 namespace {
 
@@ -41,25 +43,6 @@ struct Reader {
         return true;
     }
 };
-
-bool readWhole(const std::string& path, std::vector<uint8_t>& out) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    out.clear();
-    uint8_t buffer[8192];
-    size_t n;
-    bool ok = true;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-        if (out.size() + n > MaxCopySize) {
-            ok = false;
-            break;
-        }
-        out.insert(out.end(), buffer, buffer + n);
-    }
-    ok = ok && !std::ferror(f);
-    std::fclose(f);
-    return ok;
-}
 
 }  // namespace
 
@@ -114,7 +97,7 @@ bool RecoveryStore::find(const std::string& puzzlePath, std::vector<uint8_t>& pu
     if (!enabled() || puzzlePath.empty()) return false;
     const std::string copy = copyPathFor(puzzlePath);
     std::vector<uint8_t> bytes;
-    if (!readWhole(copy, bytes)) return false;
+    if (readWholeFile(copy, MaxCopySize, bytes) != WholeFile::Ok) return false;
     std::string recordedPath;
     FileStamp original;
     if (!decodeRecoveryCopy(bytes, recordedPath, original, puzzle)) {
