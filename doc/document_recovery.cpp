@@ -30,9 +30,7 @@ void PuzzleDocument::discardRecoveryCopy() {
 bool PuzzleDocument::openRecovered(const std::string& filePath) {
     std::vector<uint8_t> bytes;
     if (!recovery || !recovery->find(filePath, bytes)) return false;
-    char text[1024];
-    std::snprintf(text, sizeof text, stringText(IDS_RESTORE_UNSAVED), filePath.c_str());
-    if (ui().question(text, ButtonsYesNo) != AnswerYes) {
+    if (ui().question(formatString(IDS_RESTORE_UNSAVED, filePath.c_str()), ButtonsYesNo) != AnswerYes) {
         recovery->discard(filePath);
         return false;
     }

@@ -19,26 +19,18 @@ bool fileExists(const std::string& p) {
     return true;
 }
 
-std::string formatWithNumber(int id, int number) {
-    char text[512];
-    std::snprintf(text, sizeof text, stringText(id), number);
-    return text;
-}
-
 }  // namespace
 
 bool PuzzleDocument::mayOverwriteFile() {
     if (fileStampOf(path) == diskStamp) return true;
     // An import is saved beside its source; a puzzle file already there is not its own.
     const int question = diskStamp.exists ? IDS_FILE_CHANGED_ON_DISK : IDS_FILE_EXISTS_REPLACE;
-    char text[1024];
-    std::snprintf(text, sizeof text, stringText(question), path.c_str());
-    return ui().question(text, ButtonsYesNo) == AnswerYes;
+    return ui().question(formatString(question, path.c_str()), ButtonsYesNo) == AnswerYes;
 }
 
 bool PuzzleDocument::save(int command) {
     if (!isOpen) return false;
-    if (isScrambled && grid && grid->key != 0) ui().information(formatWithNumber(IDS_SAVING_SCRAMBLED, grid->key));
+    if (isScrambled && grid && grid->key != 0) ui().information(formatString(IDS_SAVING_SCRAMBLED, grid->key));
 
     if (command == CMD_SAVE && isDirty && !path.empty() && fileExists(path)) {
         if (!mayOverwriteFile()) return false;

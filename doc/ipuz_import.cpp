@@ -26,13 +26,7 @@ struct Refusal {
 
 template <typename... Args>
 [[noreturn]] void refuse(int id, Args... args) {
-    if constexpr (sizeof...(args) == 0) {
-        throw Refusal{stringText(id)};
-    } else {
-        char text[768];
-        std::snprintf(text, sizeof text, stringText(id), args...);
-        throw Refusal{text};
-    }
+    throw Refusal{formatString(id, args...)};
 }
 
 // A member of an object, or null when it is not there (a const json must not be
@@ -42,24 +36,6 @@ const json& field(const json& object, const char* name) {
     if (!object.is_object()) return none;
     const auto found = object.find(name);
     return found == object.end() ? none : *found;
-}
-
-// A non-negative whole number given as a JSON number or a string of digits; -1 otherwise.
-int wholeNumber(const json& v) {
-    if (v.is_number_unsigned() || v.is_number_integer()) {
-        const long long n = v.get<long long>();
-        return n >= 0 && n <= 99999 ? int(n) : -1;
-    }
-    if (v.is_number_float()) {
-        const double d = v.get<double>();
-        return d >= 0 && d <= 99999 && d == double(int(d)) ? int(d) : -1;
-    }
-    if (!v.is_string()) return -1;
-    const std::string& s = v.get_ref<const std::string&>();
-    if (s.empty() || s.size() > 5) return -1;
-    for (char c : s)
-        if (c < '0' || c > '9') return -1;
-    return std::stoi(s);
 }
 
 struct Square {
@@ -119,8 +95,8 @@ void IpuzReader::readKind() {
 
 void IpuzReader::readDimensions() {
     const json& d = field(root_, "dimensions");
-    const int w = wholeNumber(field(d, "width"));
-    const int h = wholeNumber(field(d, "height"));
+    const int w = ipuzNumber(field(d, "width"));
+    const int h = ipuzNumber(field(d, "height"));
     if (w < 0 || h < 0) refuse(IDS_IPUZ_MISSING, "dimensions");
     if (w < 1 || h < 1 || w > MaxGridSize || h > MaxGridSize) refuse(IDS_IPUZ_SIZE, w, h);
     width_ = w;
@@ -162,7 +138,7 @@ void IpuzReader::readPuzzleCell(const json& given, int row, int col) {
         sq.block = true;
     } else if (*v == empty_ || (v->is_string() && v->get_ref<const std::string&>().empty())) {
         sq.number = 0;
-    } else if ((sq.number = wholeNumber(*v)) < 0) {
+    } else if ((sq.number = ipuzNumber(*v)) < 0) {
         refuse(IDS_IPUZ_BAD_CELL, row + 1, col + 1, "puzzle");
     }
 }
@@ -186,8 +162,8 @@ bool IpuzReader::readAnswerCell(const json& given, const char* name, int row, in
     if (*v == empty_ || (v->is_string() && v->get_ref<const std::string&>().empty())) return false;
     if (v->is_string())
         text = squareText(v->get<std::string>(), name, row, col);
-    else if (wholeNumber(*v) >= 0)
-        text = std::to_string(wholeNumber(*v));
+    else if (ipuzNumber(*v) >= 0)
+        text = std::to_string(ipuzNumber(*v));
     else
         refuse(IDS_IPUZ_BAD_CELL, row + 1, col + 1, name);
     return false;
@@ -377,9 +353,7 @@ std::string parseErrorMessage(const std::string& text, size_t byte) {
             ++column;
         }
     }
-    char message[256];
-    std::snprintf(message, sizeof message, stringText(IDS_IPUZ_BAD_JSON), line, column);
-    return message;
+    return formatString(IDS_IPUZ_BAD_JSON, line, column);
 }
 
 }  // namespace
@@ -417,9 +391,7 @@ std::unique_ptr<PuzzleFileImage> convertIpuz(const std::string& text, std::strin
         message = r.message;
     } catch (const json::exception&) {
         // The reader checks each value's type before use; this is only a safety net.
-        char fallback[128];
-        std::snprintf(fallback, sizeof fallback, stringText(IDS_IPUZ_MISSING), "puzzle");
-        message = fallback;
+        message = formatString(IDS_IPUZ_MISSING, "puzzle");
     }
     return nullptr;
 }

@@ -68,25 +68,6 @@ bool readTag(const std::string& s, size_t& i, bool& lineBreak) {
     return true;
 }
 
-// The number of a clue given as a number or a string of digits; -1 otherwise.
-int clueNumber(const json& v) {
-    if (v.is_number_unsigned() || v.is_number_integer()) {
-        const long long n = v.get<long long>();
-        return n >= 1 && n <= 99999 ? int(n) : -1;
-    }
-    if (!v.is_string() || v.get_ref<const std::string&>().empty() || v.get_ref<const std::string&>().size() > 5)
-        return -1;
-    for (char c : v.get_ref<const std::string&>())
-        if (c < '0' || c > '9') return -1;
-    return std::atoi(v.get_ref<const std::string&>().c_str());
-}
-
-std::string formatted(int id, int n, const char* a, const char* b = "") {
-    char text[512];
-    std::snprintf(text, sizeof text, stringText(id), n, a, b);
-    return text;
-}
-
 struct ClueListReader {
     ClueDirection& dir;
     const char* name;  // "Across" or "Down"
@@ -95,33 +76,29 @@ struct ClueListReader {
 
     bool place(int index, const json& numberValue, bool hasNumber, const json& text) {
         if (!text.is_string()) {
-            message = formatted(IDS_IPUZ_BAD_CLUE, index + 1, name);
+            message = formatString(IDS_IPUZ_BAD_CLUE, index + 1, name);
             return false;
         }
         int number = 0;
         if (hasNumber) {
-            number = clueNumber(numberValue);
+            number = ipuzNumber(numberValue);
             const auto at = std::find(dir.numbers.begin(), dir.numbers.end(), number);
             if (at == dir.numbers.end()) {
                 const std::string shown = numberValue.is_string() ? utf8ToSystemText(numberValue.get<std::string>())
                                                                   : numberValue.dump();
-                char t[512];
-                std::snprintf(t, sizeof t, stringText(IDS_IPUZ_CLUE_NOT_IN_GRID), shown.c_str(), name, name);
-                message = t;
+                message = formatString(IDS_IPUZ_CLUE_NOT_IN_GRID, shown.c_str(), name, name);
                 return false;
             }
             next = size_t(at - dir.numbers.begin()) + 1;
         } else {
             if (next >= dir.numbers.size()) {
-                char t[256];
-                std::snprintf(t, sizeof t, stringText(IDS_IPUZ_TOO_MANY_CLUES), name);
-                message = t;
+                message = formatString(IDS_IPUZ_TOO_MANY_CLUES, name);
                 return false;
             }
             number = dir.numbers[next++];
         }
         if (dir.texts.count(number)) {
-            message = formatted(IDS_IPUZ_CLUE_TWICE, number, name);
+            message = formatString(IDS_IPUZ_CLUE_TWICE, number, name);
             return false;
         }
         dir.texts[number] = trimmed(plainIpuzText(text.get<std::string>(), false));
@@ -143,7 +120,7 @@ struct ClueListReader {
             } else if (clue.is_string()) {
                 ok = place(int(i), json(), false, clue);
             } else {
-                message = formatted(IDS_IPUZ_BAD_CLUE, int(i) + 1, name);
+                message = formatString(IDS_IPUZ_BAD_CLUE, int(i) + 1, name);
             }
             if (!ok) return false;
         }
@@ -153,6 +130,23 @@ struct ClueListReader {
 
 }  // namespace
 
+int ipuzNumber(const json& v) {
+    if (v.is_number_unsigned() || v.is_number_integer()) {
+        const long long n = v.get<long long>();
+        return n >= 0 && n <= 99999 ? int(n) : -1;
+    }
+    if (v.is_number_float()) {
+        const double d = v.get<double>();
+        return d >= 0 && d <= 99999 && d == double(int(d)) ? int(d) : -1;
+    }
+    if (!v.is_string()) return -1;
+    const std::string& s = v.get_ref<const std::string&>();
+    if (s.empty() || s.size() > 5) return -1;
+    for (char c : s)
+        if (c < '0' || c > '9') return -1;
+    return std::stoi(s);
+}
+
 bool readIpuzClues(const json& clues, ClueDirections& dirs, std::string& message) {
     if (!clues.is_object()) return true;  // no clues: the puzzle opens with empty ones
     for (const auto& [key, list] : clues.items()) {
@@ -160,9 +154,7 @@ bool readIpuzClues(const json& clues, ClueDirections& dirs, std::string& message
         const std::string direction = lower(trimmed(key.substr(0, key.find(':'))));
         ClueDirection* dir = direction == "across" ? &dirs.across : direction == "down" ? &dirs.down : nullptr;
         if (!dir || !list.is_array()) {
-            char t[512];
-            std::snprintf(t, sizeof t, stringText(IDS_IPUZ_CLUE_LIST), utf8ToSystemText(key).c_str());
-            message = t;
+            message = formatString(IDS_IPUZ_CLUE_LIST, utf8ToSystemText(key).c_str());
             return false;
         }
         ClueListReader reader{*dir, dir == &dirs.across ? "Across" : "Down", 0, message};

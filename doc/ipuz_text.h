@@ -16,6 +16,9 @@ struct ClueDirections {
     ClueDirection across, down;
 };
 
+// A non-negative whole number given as a JSON number or a string of digits; -1 otherwise.
+int ipuzNumber(const nlohmann::json& v);
+
 // Reads an ipuz "clues" object (null for none) into dirs; false with a message
 // naming the list and clue that cannot be placed.
 bool readIpuzClues(const nlohmann::json& clues, ClueDirections& dirs, std::string& message);

@@ -39,12 +39,6 @@ int shiftDown(int x, int d) {
     return v;
 }
 
-std::string formatWithNumber(int id, int number) {
-    char text[512];
-    std::snprintf(text, sizeof text, stringText(id), number);
-    return text;
-}
-
 }  // namespace
 
 KeyDigits keyDigits(int key) {
@@ -150,7 +144,7 @@ bool PuzzleDocument::lockSolution() {
     if (!isOpen || !grid || isScrambled) return false;
     chooseKey(*grid);
     if (!scramble(*grid, keyDigits(grid->key))) return false;
-    ui().information(formatWithNumber(IDS_SCRAMBLED_WITH_KEY, grid->key));
+    ui().information(formatString(IDS_SCRAMBLED_WITH_KEY, grid->key));
     isScrambled = true;
     applyLockState();
     setDirty();
