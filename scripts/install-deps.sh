@@ -22,6 +22,11 @@ PACKAGES=(
   nsis fp-utils
   # JSON for the ipuz import and export (header-only; the Windows builds use the same headers)
   nlohmann-json3-dev
+  # jpz (Crossword Compiler) import: libxml2's pull reader natively, zlib for zipped files
+  # (the Windows builds link the static zlib of libz-mingw-w64-dev and read XML with XmlLite)
+  libxml2-dev zlib1g-dev libz-mingw-w64-dev
+  # the Linux desktop install: desktop entry check, MIME database and default handlers
+  desktop-file-utils shared-mime-info xdg-utils
 )
 
 missing=()
