@@ -59,6 +59,8 @@ foreach(plugin timer tipofday)
     set_target_properties(${name} PROPERTIES PREFIX "" 
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/Plugins/Tools)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/plugins/host ${CMAKE_SOURCE_DIR}/plugins/${plugin})
+    # Header-only: the plug-ins ask a window's DPI and pick their pictures as the program does.
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
     # The shared version resource, for the .rc only.
     target_include_directories(${name} PRIVATE $<$<COMPILE_LANGUAGE:RC>:${CMAKE_SOURCE_DIR}/resources>
                                                $<$<COMPILE_LANGUAGE:RC>:${GW_GENERATED_DIR}>)

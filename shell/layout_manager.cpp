@@ -82,6 +82,15 @@ void LayoutManager::place(int x, int y, int width, int height) {
     if (mainPane_) mainPane_->move(x, y, width, height);
 }
 
+void LayoutManager::dpiChanged(int fromDpi, int toDpi) {
+    // Outer panes first: an inner pane's size comes from its parent's layout.
+    for (SplitPane* pane : {mainPane_.get(), promptGridPane_.get(), stripPane_.get()})
+        if (pane) pane->dpiChanged(fromDpi, toDpi);
+    if (lists_) lists_->fontChanged();
+    if (prompt_) prompt_->fontChanged();
+    if (gridView_) gridView_->setStyle(GridStyle::fromFonts(fonts_));
+}
+
 // ---------------------------------------------------------------- building
 
 bool LayoutManager::build(int type, RECT area, bool attachEngine) {

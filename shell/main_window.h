@@ -125,6 +125,8 @@ private:
     void onInitMenuPopup(HMENU popup, int position, bool systemMenu);
     void onDropFiles(HDROP drop);
     void onSize(WPARAM kind);
+    // Windows moved the frame to a monitor of another DPI (or that monitor's scale changed).
+    void onDpiChanged(WPARAM wParam, LPARAM lParam);
     bool puzzleShown() const;
     void focusGrid();
     bool solveMenuLoaded() const;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "shell/application.h"
+#include "shell/screen_dpi.h"
 #include "shell/window_object.h"
 #include "views/clue_geometry.h"
 
@@ -45,10 +46,7 @@ void CluePrompt::makeFont(FontRecord& record, int points) {
 }
 
 void CluePrompt::makeFullFont() {
-    HDC dc = GetDC(hwnd_);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(hwnd_, dc);
-    fullPoints_ = cluegeom::promptPoints(height_, dpi);
+    fullPoints_ = cluegeom::promptPoints(height_, windowDpi(hwnd_));
     makeFont(full_, fullPoints_);
     fittedPoints_ = -1;
     fit();

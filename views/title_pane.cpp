@@ -26,7 +26,7 @@ std::unique_ptr<TitlePane> TitlePane::create(HWND parent, HINSTANCE resources, c
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) return nullptr;
     std::unique_ptr<TitlePane> self(new TitlePane(hwnd, resources));
-    self->height_ = characterHeight(hwnd, t.titleFont) + dpiScaled(titlepane::ExtraHeight);
+    self->height_ = characterHeight(hwnd, t.titleFont) + dpiScaled(titlepane::ExtraHeight, hwnd);
     self->hasTitle_ = !t.title.empty();
     self->hasCopyright_ = !t.copyright.empty();
     if (!t.title.empty()) self->items_.push_back({t.title, Role::Title, t.titleFont, 0, {}});
@@ -83,7 +83,7 @@ void TitlePane::measure() {
 void TitlePane::setFonts(HFONT title, HFONT author, HFONT copyright) {
     for (Item& item : items_)
         item.font = item.role == Role::Title ? title : item.role == Role::Author ? author : copyright;
-    height_ = characterHeight(hwnd_, title) + dpiScaled(titlepane::ExtraHeight);
+    height_ = characterHeight(hwnd_, title) + dpiScaled(titlepane::ExtraHeight, hwnd_);
     measure();
     place(width_);
     InvalidateRect(hwnd_, nullptr, TRUE);

@@ -34,7 +34,7 @@ class Canvas:
 
     def __init__(self, w, h, bg=WHITE, scale=1):
         self.s = scale
-        self.w, self.h = int(round(w * scale)), int(round(h * scale))
+        self.w, self.h = int(w * scale + 0.5), int(h * scale + 0.5)
         self.px = [[bg] * self.w for _ in range(self.h)]
         self.alpha = [[255] * self.w for _ in range(self.h)]
 
@@ -719,8 +719,8 @@ def main():
         return ico_bytes([(cv, icon_image_32(cv)) for cv, _ in imgs])
 
     save("gridwell.ico", icon(app_icon, (32, 16)))
-    save("rebus.ico", icon(rebus_icon, (16,)))
-    save("symbols.ico", icon(symbol_icon, (16,)))
+    save("rebus.ico", icon(rebus_icon, (16, 24, 32, 40)))
+    save("symbols.ico", icon(symbol_icon, (16, 24, 32, 40)))
 
     for name, cv, hot in (("split_stacked.cur", split_cursor(True), (15, 15)),
                           ("split_side.cur", split_cursor(False), (15, 15)),
