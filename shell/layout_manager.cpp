@@ -7,6 +7,7 @@
 #include "ports/core_context.h"
 #include "shell/clue_window.h"
 #include "shell/fonts_colours.h"
+#include "shell/screen_dpi.h"
 #include "shell/split_pane.h"
 #include "solve/clue_set.h"
 #include "views/clue_lists.h"
@@ -98,7 +99,7 @@ bool LayoutManager::build(int type, RECT area, bool attachEngine) {
     type_ = normalLayoutType(type);
     lists_ = std::make_unique<ClueLists>(fonts_, grid_);
     const LayoutValues values = readLayoutValues(
-        settings(), type_, ClueListMetrics{lists_->headerHeight(), lists_->preferredWidth()});
+        settings(), type_, ClueListMetrics{lists_->headerHeight(), lists_->preferredWidth(), windowDpi(container_)});
     const bool sideBySide = type_ == LayoutALDL || type_ == LayoutARDR || type_ == LayoutALDR;
     mainPane_.reset(SplitPane::create(container_, sideBySide ? SplitPane::SideBySide : SplitPane::Stacked, area.left,
                                       area.top, area.right - area.left, area.bottom - area.top, true, resources_));

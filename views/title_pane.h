@@ -55,6 +55,7 @@ private:
     void layout();
     void paint(HDC dc);
     void drawSeparator(HDC dc, int x, int top, int bottom);
+    void fitHintPicture();
 
     HWND hwnd_ = nullptr;
     HINSTANCE resources_ = nullptr;

@@ -7,16 +7,24 @@
 
 namespace ovtimer {
 
-// The system font already has the screen's DPI; another DPI gets a copy of it scaled.
+// The digits are in the system font, a bitmap font made for one DPI (the session's; under
+// Wine 96 whatever the screen). At 96 DPI it is used as is; at any other DPI an outline
+// font of its weight takes its place at its cell height scaled, which a bitmap font
+// could only be stretched to.
+constexpr int SystemFontCellHeight = 16;
+constexpr char DigitsFace[] = "Arial";
+
 void TimerWindow::makeDigitsFont() {
     if (digits_) DeleteObject(digits_);
     digits_ = nullptr;
-    const int screen = gw::screenDpi();
-    if (dpi_ == screen) return;
+    if (dpi_ == gw::BaseDpi) return;
     LOGFONTA description = {};
     if (!GetObjectA(GetStockObject(SYSTEM_FONT), sizeof description, &description)) return;
-    description.lfHeight = gw::rescaleDpi(description.lfHeight, screen, dpi_);
-    description.lfWidth = gw::rescaleDpi(description.lfWidth, screen, dpi_);
+    description.lfHeight = gw::scaleToDpi(SystemFontCellHeight, dpi_);
+    description.lfWidth = 0;
+    description.lfOutPrecision = OUT_TT_PRECIS;
+    description.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(description.lfFaceName, DigitsFace, LF_FACESIZE);
     digits_ = CreateFontIndirectA(&description);
 }
 

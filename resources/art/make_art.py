@@ -432,8 +432,8 @@ def blank_button(down):
     return c
 
 
-def notepad_hint():
-    c = Canvas(16, 16, LIGHT)
+def notepad_hint(s=1):
+    c = Canvas(16, 16, LIGHT, s)
     c.box(2, 1, 13, 14, YELLOW)
     for y in range(4, 13, 3):
         c.line(4, y, 11, y, DARK)
@@ -684,6 +684,8 @@ def save_scaled_pictures():
     for percent in PICTURE_SCALES:
         s = percent / 100
         save("dpi/tlogo_%d.bmp" % percent, bmp_bytes(toolbar_logo(s)))
+        save("dpi/notepad_hint_%d.bmp" % percent, bmp_bytes(notepad_hint(s)))
+        lines.append('NOTEPADHINT_%d BITMAP "art/dpi/notepad_hint_%d.bmp"\n' % (percent, percent))
         for code in LAYOUT_CODES:
             name = "layout_%s_%d.bmp" % (code.lower(), percent)
             save("dpi/" + name, bmp_bytes(layout_picture(code, s)))

@@ -54,7 +54,11 @@ for dpi in 96 144 192; do
   echo "$dpi DPI: toolbar pictures ${bar} px high, the letter W ${glyph} px in a ${square}-px square"
   toolbar[$dpi]=$bar
   letter[$dpi]=$glyph
-  close_program 'Gridwell'
+  # The typed letter is a change: Alt+F4, then No to saving it.
+  xdotool key alt+F4
+  sleep 2
+  xdotool key --clearmodifiers n
+  timeout 60 "$WINESERVER" -w
 done
 [ "${toolbar[96]}" -ge 18 ] && [ "${toolbar[96]}" -le 24 ] || fail "toolbar pictures at 96 DPI: ${toolbar[96]} px"
 [ "${toolbar[192]}" -eq $((2 * toolbar[96])) ] || fail "at 192 DPI the toolbar should show the 48-pixel strip"
