@@ -27,13 +27,17 @@ if [ ! -f "$ready" ]; then
     flock 9
     if [ ! -f "$ready" ]; then
       echo "gridwell: setting up Wine for Gridwell (once; takes a few seconds)" >&2
-      "$WINE" wineboot -i >/dev/null 2>&1 && "$WINESERVER" -w || exit 1
+      # wineboot was seen to report a failure now and then with the prefix made all the same:
+      # the registry it leaves is what counts.
+      "$WINE" wineboot -i >"$WINEPREFIX/.gridwell-setup.log" 2>&1
+      "$WINESERVER" -w
+      [ -f "$WINEPREFIX/system.reg" ] || exit 1
       # Debian's Wine does not look in its own font folder: without these the window frames
       # lose their button glyphs (Marlett) and the dialogs their face (Tahoma).
       cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
       touch "$ready"
     fi
-  ) 9>"$WINEPREFIX/.gridwell-lock" || { echo "gridwell: wineboot failed in $WINEPREFIX" >&2; exit 1; }
+  ) 9>"$WINEPREFIX/.gridwell-lock" || { echo "gridwell: wineboot failed in $WINEPREFIX (see .gridwell-setup.log there)" >&2; exit 1; }
 fi
 
 # The code page the program's 8-bit texts use, as Wine chose it for this prefix.
