@@ -57,7 +57,7 @@ program_path() {
   case $acp in 65001) acp=UTF-8 ;; "") acp=CP1252 ;; *) acp=CP$acp ;; esac
   if [[ $win == *'"'* ]] || ! printf '%s' "$win" | iconv -f UTF-8 -t "$acp" >/dev/null 2>&1; then
     local short
-    short=$("$WINE" winepath -s "$abs" 2>/dev/null | tr -d '\r')
+    short=$("$WINE" winepath -s "$win" 2>/dev/null | tr -d '\r')
     [ -n "$short" ] && win=$short
   fi
   # The program reads a '-' or '/' outside double quotes as the start of an option, and Wine
