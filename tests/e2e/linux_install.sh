@@ -4,7 +4,8 @@
 # a .puz, a puzzle saved without its extension, an .ipuz and a .jpz are our types, with
 # Gridwell their default); the launcher makes its prefix and opens "~/Puzzles/week end
 # café.puz"; a second run finds the setting the first one left; the uninstall keeps the
-# prefix, --purge takes it too, and the user's puzzles are all that is left.
+# prefix, --purge takes it too, and the user's puzzles (a solved sample among them) and
+# other default programs are all that is left.
 set -uo pipefail
 cd "$GW_OUT" || exit 1
 . "$GW_SOURCE_DIR/tests/e2e/lib/common.bash"
@@ -30,6 +31,9 @@ cp "$GW_SAMPLES/everyday15.puz" "$PUZZLE"
 cp "$GW_SAMPLES/everyday15.puz" "$HOME/Puzzles/saved without extension"
 cp "$GW_SAMPLES/sampler.ipuz" "$HOME/Puzzles/sampler.ipuz"
 printf '<?xml version="1.0"?>\n<crossword-compiler/>\n' >"$HOME/Puzzles/compiled.jpz"
+mkdir -p "$HOME/.config"
+printf '[Default Applications]\ntext/plain=org.gnome.TextEditor.desktop\n' >"$HOME/.config/mimeapps.list"
+cp "$HOME/.config/mimeapps.list" defaults-before
 mine=$(cd "$HOME" && find . -mindepth 1 | sort)
 
 bash "$GW_SOURCE_DIR/scripts/install-linux.sh" --from "$GW_BIN_DIR" >install.log 2>&1 ||
@@ -83,6 +87,12 @@ run 2
 second=$(next_tip)
 [ "$second" = $((first + 1)) ] || fail "NextTip after the second run is '$second', after the first '$first'"
 
+# A sample solved in the program's own Puzzles folder is the user's now.
+solved=$DATA/gridwell/program/Puzzles/rebus.puz
+cp "$GW_SAMPLES/everyday15.puz" "$solved"
+mine=$(printf '%s\n' "$mine" ./.local ./.local/share ./.local/share/gridwell ./.local/share/gridwell/program \
+  ./.local/share/gridwell/program/Puzzles ./.local/share/gridwell/program/Puzzles/rebus.puz | sort)
+
 bash "$GW_SOURCE_DIR/scripts/uninstall-linux.sh" >uninstall.log 2>&1 ||
   { cat uninstall.log; fail "uninstall-linux.sh exited with $?"; }
 grep -q '^"NextTip"="'"$second"'"' "$WINEPREFIX/user.reg" || fail "the uninstall did not keep the settings in the prefix"
@@ -90,13 +100,14 @@ for type in application/x-orvane-puzzle application/x-ipuz; do
   got=$(xdg-mime query default "$type")
   [ -z "$got" ] || fail "after the uninstall the default for $type is still '$got'"
 done
+cmp -s defaults-before "$HOME/.config/mimeapps.list" || fail "the uninstall changed the user's other defaults"
 left=$(cd "$HOME" && find . -mindepth 1 -path ./.local/share/gridwell/prefix -prune -o -print | sort)
-expected=$(printf '%s\n' "$mine" ./.local ./.local/share ./.local/share/gridwell | sort)
-[ "$left" = "$expected" ] || fail "left after the uninstall: $(comm -13 <(echo "$expected") <(echo "$left"))"
+[ "$left" = "$mine" ] || fail "after the uninstall, home differs from the user's own files:"$'\n'"$(diff <(echo "$mine") <(echo "$left"))"
 
 bash "$GW_SOURCE_DIR/scripts/uninstall-linux.sh" --purge >purge.log 2>&1 ||
   { cat purge.log; fail "uninstall-linux.sh --purge exited with $?"; }
 left=$(cd "$HOME" && find . -mindepth 1 | sort)
-[ "$left" = "$mine" ] || fail "left after --purge: $(comm -13 <(echo "$mine") <(echo "$left"))"
+[ "$left" = "$mine" ] || fail "after --purge, home differs from the user's own files:"$'\n'"$(diff <(echo "$mine") <(echo "$left"))"
 cmp -s "$PUZZLE" "$GW_SAMPLES/everyday15.puz" || fail "the puzzle changed"
+cmp -s "$solved" "$GW_SAMPLES/everyday15.puz" || fail "the solved sample changed"
 echo "installed, opened from the launcher twice with the setting kept, and uninstalled cleanly"
