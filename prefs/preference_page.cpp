@@ -1,9 +1,8 @@
 #include "prefs/preference_page.h"
 
-#include "shell/window_dpi.h"
-
 #include "resources/string_table.h"
 #include "shell/main_window.h"
+#include "shell/window_dpi.h"
 
 namespace gw {
 namespace {
