@@ -5,6 +5,10 @@
 #include <cstdlib>
 
 #include "grid_test_support.h"
+#include "shell/layout_manager.h"
+#include "shell_harness.h"
+#include "views/clue_lists.h"
+#include "views/clue_prompt.h"
 
 namespace gw::test {
 namespace {
@@ -102,6 +106,75 @@ TEST_F(HighContrast, GridPaintsInSystemColoursAndFramesTheCursorAndWord) {
         EXPECT_GT(letterPixels(*m, 2, 2, Green), 10);
         EXPECT_EQ(letterPixels(*m, 2, 2, style.pencilColour), 0);
     }
+}
+
+// The prompt and the clue lists in the real shell, repainted when the system's colours
+// change: the current clue in the highlight, the crossing clue in hot light; the
+// user's clue colours again once high contrast is off.
+TEST(HighContrastShell, PromptAndListsRepaintInSystemColoursAndBack) {
+    using namespace gw::wintest;
+    clearSettings();
+    const std::string path = freshFolder("highcontrast") + "\\daily.puz";
+    writePuzzle(path);
+    writeRegistry("geometry", "width", "800");
+    writeRegistry("geometry", "height", "600");
+    Shell shell("\"" + path + "\"");
+    LayoutManager* layout = shell.frame().layout();
+    ASSERT_NE(layout, nullptr);
+    ClueLists* lists = layout->clueLists();
+    HWND across = lists->listBox(0), down = lists->listBox(1), prompt = layout->prompt()->hwnd();
+    const COLORREF storedCurrentClue = shell.frame().fontsAndColours()->currentClue.colour;
+    SystemScheme scheme;
+
+    // The window as it is on screen, after the repaint the colour change asks for.
+    auto snapshot = [&](const char* name) {
+        SendMessageA(shell.hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+        shell.pump();
+        RedrawWindow(shell.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT r;
+        GetWindowRect(shell.hwnd(), &r);
+        auto m = std::make_unique<MemoryCanvas>(r.right - r.left, r.bottom - r.top);
+        HDC screen = GetWindowDC(shell.hwnd());
+        BitBlt(m->dc(), 0, 0, r.right - r.left, r.bottom - r.top, screen, 0, 0, SRCCOPY);
+        ReleaseDC(shell.hwnd(), screen);
+        if (const char* dir = std::getenv("GW_SHOT_DIR")) m->save(std::string(dir) + "\\" + name);
+        return m;
+    };
+    // A point of a child window in the snapshot's coordinates.
+    auto at = [&](HWND child, int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(child, &p);
+        RECT w;
+        GetWindowRect(shell.hwnd(), &w);
+        return POINT{p.x - w.left, p.y - w.top};
+    };
+    auto item = [&](HWND list, RECT& r) {
+        const LRESULT sel = SendMessageA(list, LB_GETCURSEL, 0, 0);
+        SendMessageA(list, LB_GETITEMRECT, WPARAM(sel), reinterpret_cast<LPARAM>(&r));
+    };
+    RECT current{}, crossing{}, promptRect{};
+    item(across, current);
+    item(down, crossing);
+    GetClientRect(prompt, &promptRect);
+
+    setHighContrastForTesting(1);
+    auto m = snapshot("window-high-contrast.bmp");
+    POINT p = at(across, current.right - 3, (current.top + current.bottom) / 2);
+    EXPECT_EQ(m->pixel(p.x, p.y), Cyan) << "the current clue in the highlight";
+    POINT d = at(down, crossing.left, crossing.top);
+    EXPECT_GT(m->count(Yellow, d.x, d.y, d.x + crossing.right - crossing.left, d.y + crossing.bottom - crossing.top), 5)
+        << "the crossing clue's text in hot light";
+    POINT q = at(prompt, promptRect.right - 3, 2);
+    EXPECT_EQ(m->pixel(q.x, q.y), Black) << "the prompt on the window colour";
+    POINT t = at(prompt, 0, 0);
+    EXPECT_GT(m->count(White, t.x, t.y, t.x + promptRect.right, t.y + promptRect.bottom), 5) << "its text in window text";
+
+    setHighContrastForTesting(0);
+    m = snapshot("window-normal.bmp");
+    EXPECT_EQ(m->pixel(p.x, p.y), storedCurrentClue) << "the user's colour is back";
+    EXPECT_EQ(m->count(Yellow, d.x, d.y, d.x + crossing.right - crossing.left, d.y + crossing.bottom - crossing.top), 0);
+    setHighContrastForTesting(-1);
+    clearSettings();
 }
 
 }  // namespace
