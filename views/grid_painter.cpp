@@ -151,8 +151,7 @@ private:
             lf.lfItalic = TRUE;
             italic = CreateFontIndirectA(&lf);
         }
-        if (slanted_.size() < 3) slanted_.push_back({font, italic});
-        else if (italic) DeleteObject(italic), italic = nullptr;  // never more than the three kinds
+        slanted_.push_back({font, italic});  // one per font of the paint: three at most
         return italic ? italic : font;
     }
 
