@@ -65,6 +65,10 @@ foreach(plugin timer tipofday)
     target_include_directories(${name} PRIVATE $<$<COMPILE_LANGUAGE:RC>:${CMAKE_SOURCE_DIR}/resources>
                                                $<$<COMPILE_LANGUAGE:RC>:${GW_GENERATED_DIR}>)
     target_link_libraries(${name} PRIVATE comctl32 gdi32 user32 advapi32 winmm)
+    if(plugin STREQUAL "timer")
+      # Its own accessible object for screen readers (part of Windows, nothing to ship).
+      target_link_libraries(${name} PRIVATE oleacc oleaut32 ole32)
+    endif()
     target_compile_options(${name} PRIVATE ${GW_WARNINGS})
   endif()
 endforeach()

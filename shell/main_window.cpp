@@ -168,6 +168,10 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_DPICHANGED:
             onDpiChanged(wParam, lParam);
             return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            onSystemColours(message == WM_SYSCOLORCHANGE);
+            break;
         case WM_DESTROY:
             forgetWindowDpi(hwnd);
             return 0;
@@ -175,6 +179,20 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+BOOL CALLBACK MainWindow::passSysColourChange(HWND child, LPARAM) {
+    SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
+// High contrast switched on or off, or the system's colours changed: everything is
+// painted again in the colours now chosen (nothing stored changes).
+void MainWindow::onSystemColours(bool coloursChanged) {
+    if (!refreshHighContrast() && !coloursChanged) return;
+    // Common controls learn of new colours only from their parent.
+    if (coloursChanged) EnumChildWindows(hwnd_, &MainWindow::passSysColourChange, 0);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void MainWindow::onSize(WPARAM kind) {

@@ -124,6 +124,8 @@ private:
     void onMenuSelect(WPARAM wParam, LPARAM lParam);
     void onInitMenuPopup(HMENU popup, int position, bool systemMenu);
     void onDropFiles(HDROP drop);
+    void onSystemColours(bool coloursChanged);
+    static BOOL CALLBACK passSysColourChange(HWND child, LPARAM);
     void onSize(WPARAM kind);
     // Windows moved the frame to a monitor of another DPI (or that monitor's scale changed).
     void onDpiChanged(WPARAM wParam, LPARAM lParam);

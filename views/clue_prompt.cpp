@@ -113,11 +113,12 @@ void CluePrompt::paint() {
     RECT client{};
     GetClientRect(hwnd_, &client);
     // An empty prompt is a plain band rather than whatever was there before.
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    const ClueColours colours = fonts_.screenClueColours();
+    FillRect(dc, &client, colours.backgroundBrush);
     if (text_) {
         HGDIOBJ old = SelectObject(dc, fontInUse());
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, fonts_.promptText.colour);
+        SetTextColor(dc, colours.promptText);
         RECT r = client;
         r.left = cluegeom::PromptLeft;
         DrawTextA(dc, text_->c_str(), int(text_->size()), &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

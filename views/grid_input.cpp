@@ -41,7 +41,9 @@ LRESULT GridView::canvasMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ERASEBKGND: {
             RECT rc{};
             GetClientRect(canvas_, &rc);
-            FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            HBRUSH background = CreateSolidBrush(screenColours().background);
+            FillRect(reinterpret_cast<HDC>(wp), &rc, background);
+            DeleteObject(background);
             return 1;
         }
         case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;

@@ -387,18 +387,29 @@ bool GridView::documentDiagramless() const {
     return doc && doc->grid.get() == grid_ && doc->isDiagramless;
 }
 
+GridColours GridView::screenColours() const {
+    return screenGridColours(style_.penColour, style_.pencilColour, style_.currentLetterColour, style_.currentWordColour);
+}
+
 GridPaintParams GridView::screenPaintParams(int firstColumn, int lastColumn, int firstRow, int lastRow) const {
     GridPaintParams p;
     p.letterFont = letterFont_;
     p.numberFont = numberFont_;
     p.symbolFont = symbolFont_;
-    p.letterColour = style_.penColour;
-    p.numberColour = GetSysColor(COLOR_WINDOWTEXT);
+    const GridColours colours = screenColours();
+    p.letterColour = colours.pen;
+    p.numberColour = colours.number;
     p.blockColour = style_.gridBlack;
     p.letterCellColour = style_.gridWhite;
-    p.pencilColour = style_.pencilColour;
-    p.currentLetterColour = style_.currentLetterColour;
-    p.currentWordColour = style_.currentWordColour;
+    p.pencilColour = colours.pencil;
+    p.currentLetterColour = colours.currentLetter;
+    p.currentWordColour = colours.currentWord;
+    p.lineColour = colours.lines;
+    p.wasWrongColour = colours.wasWrongMark;
+    p.revealedColour = colours.revealedMark;
+    p.cursorTextColour = colours.cursorText;
+    p.cursorFrameColour = colours.cursorFrame;
+    p.wordFrameColour = colours.wordFrame;
     p.firstColumn = firstColumn;
     p.lastColumn = lastColumn;
     p.firstRow = firstRow;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ports/view_ports.h"
+#include "shell/fonts_colours.h"
 #include "views/grid_painter.h"
 #include "views/scroll_view.h"
 
@@ -99,6 +100,8 @@ public:
     HWND symbolPicker() const { return picker_; }
     // Greys the pop-up menu's items as the grid's state requires.
     void prepareGridMenu(HMENU popup) const;
+    // The colours the screen paints with now (the style's, or the system's in high contrast).
+    GridColours screenColours() const;
     // The paint parameters the screen uses for a range of cells.
     GridPaintParams screenPaintParams(int firstColumn, int lastColumn, int firstRow, int lastRow) const;
 

@@ -50,6 +50,8 @@ add_dependencies(win_tests post_command)
 # The version resources are read back against the generated version header.
 target_include_directories(win_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(win_tests PRIVATE version)
+# Screen readers' questions are asked through oleacc, as a reader asks them.
+target_link_libraries(win_tests PRIVATE oleacc oleaut32 ole32)
 
 # The GUI soak's driver: seeded random actions on the real program (tests/e2e/soak.sh).
 add_executable(soak_driver ${CMAKE_SOURCE_DIR}/tests/e2e/tools/soak_driver.c
