@@ -33,8 +33,8 @@ echo "the window keeps its proportions at 144 DPI"
 # show: the toolbar's pictures come from the strip made for the DPI (24, 48 and 48 pixels:
 # the next size up, never stretched) and the grid's letters grow with the DPI. Screenshots
 # main-96.png, main-144.png and main-192.png are left for people to look at.
-xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
-close_program 'Gridwell'
+# Ending the Wine session ends the program (nothing of this run needs keeping).
+"$WINESERVER" -k; sleep 1
 "$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Colors' /v CurrentLetter /d 9881600 /f >/dev/null 2>&1 ||
   fail "could not set the current letter's colour"
 declare -A toolbar letter
