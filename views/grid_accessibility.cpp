@@ -54,10 +54,9 @@ void GridAccessibility::engineChanged() {
 }
 
 void GridAccessibility::focusGained() {
-    int squares, values, last;
-    bool moved;
-    compare(squares, values, last, moved);
-    raise(EVENT_OBJECT_FOCUS, cursorChild());
+    // Told with whatever else the current message changes, as one focus event.
+    focusPending_ = true;
+    engineChanged();
 }
 
 long GridAccessibility::cursorChild() const {
@@ -119,12 +118,14 @@ void GridAccessibility::flush() {
     int squares, values, last;
     bool moved;
     compare(squares, values, last, moved);
+    const bool focusGained = focusPending_;
+    focusPending_ = false;
     // Kept up to date all along, but told only to a reader following the grid.
     if (GetFocus() != view_.canvas()) return;
     const bool oneEntry = squares == 1 && values == 1;
     if (oneEntry) raise(EVENT_OBJECT_VALUECHANGE, last);
     // Many squares, or marks without a new entry: the reader re-reads the cursor square.
-    if (moved || (squares > 0 && !oneEntry)) raise(EVENT_OBJECT_FOCUS, cursorChild());
+    if (focusGained || moved || (squares > 0 && !oneEntry)) raise(EVENT_OBJECT_FOCUS, cursorChild());
 }
 
 }  // namespace gw

@@ -56,6 +56,7 @@ private:
     GridAccessible* object_ = nullptr;
     Seen seen_;
     bool flushPosted_ = false;
+    bool focusPending_ = false;  // the canvas took the keyboard since the last flush
 };
 
 }  // namespace gw

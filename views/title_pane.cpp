@@ -49,7 +49,12 @@ void TitlePane::makeAccessible() {
         [this] {
             std::vector<TextItem> shown;
             for (size_t i = 0; i < items_.size(); ++i) {
-                shown.push_back({items_[i].text, itemRect(i), nullptr});
+                // The items carry spaces for the layout; readers want the words.
+                const std::string& text = items_[i].text;
+                const size_t first = text.find_first_not_of(' ');
+                const size_t last = text.find_last_not_of(' ');
+                shown.push_back({first == std::string::npos ? std::string() : text.substr(first, last - first + 1),
+                                 itemRect(i), nullptr});
                 // The notepad button stands beside the title: a push button of its own.
                 if (i == 0 && hint_) shown.push_back({tipText_, {}, hint_});
             }
