@@ -47,6 +47,7 @@ private:
     FontRecord fitted_;
     bool shrunk_ = false;
     int fullPoints_ = 1;
+    int dpi_ = 96;
     int fittedPoints_ = -1;
     std::optional<std::string> text_;
     std::unique_ptr<TextAccessibility> access_;  // a static text named by the prompt
