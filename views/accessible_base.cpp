@@ -131,28 +131,21 @@ HRESULT AccessibleBase::get_accDefaultAction(VARIANT child, BSTR* out) {
     return giveText(child, out, &AccessibleBase::defaultActionOf);
 }
 
-HRESULT AccessibleBase::get_accRole(VARIANT child, VARIANT* out) {
+HRESULT AccessibleBase::giveNumber(const VARIANT& child, VARIANT* out, long (AccessibleBase::*get)(long)) {
     if (!out) return E_POINTER;
     VariantInit(out);
     return guarded([&] {
         long id;
         const HRESULT hr = checkChild(child, id);
         if (FAILED(hr)) return hr;
-        setLong(out, role(id));
+        setLong(out, (this->*get)(id));
         return S_OK;
     });
 }
 
+HRESULT AccessibleBase::get_accRole(VARIANT child, VARIANT* out) { return giveNumber(child, out, &AccessibleBase::roleOf); }
 HRESULT AccessibleBase::get_accState(VARIANT child, VARIANT* out) {
-    if (!out) return E_POINTER;
-    VariantInit(out);
-    return guarded([&] {
-        long id;
-        const HRESULT hr = checkChild(child, id);
-        if (FAILED(hr)) return hr;
-        setLong(out, state(id));
-        return S_OK;
-    });
+    return giveNumber(child, out, &AccessibleBase::stateOf);
 }
 
 long AccessibleBase::state(long child) {

@@ -89,6 +89,9 @@ protected:
 private:
     HRESULT checkChild(const VARIANT& child, long& id) const;
     HRESULT giveText(const VARIANT& child, BSTR* out, std::string (AccessibleBase::*get)(long));
+    HRESULT giveNumber(const VARIANT& child, VARIANT* out, long (AccessibleBase::*get)(long));
+    long roleOf(long child) { return role(child); }
+    long stateOf(long child) { return state(child); }
     std::string nameOf(long child) { return name(child); }
     std::string valueOf(long child) { return value(child); }
     std::string descriptionOf(long child) { return description(child); }

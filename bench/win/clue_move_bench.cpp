@@ -21,25 +21,13 @@
 #include "views/clue_lists.h"
 #include "views/clue_prompt.h"
 #include "views/grid_view.h"
+#include "bench_timing.h"
 
 namespace {
 
-double microseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    return double(to.QuadPart - from.QuadPart) * 1e6 / double(frequency.QuadPart);
-}
-
-void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+using benchtiming::microseconds;
+using benchtiming::pump;
+using benchtiming::report;
 
 // Tab moves to the next word; the time runs until the whole window is painted again.
 // What the program leaves for when it is idle (a scroll bar catching up) is timed apart.
@@ -81,13 +69,6 @@ std::vector<double> timeRedraws(HWND window, UINT flags) {
     return times;
 }
 
-void report(const char* what, std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    double sum = 0;
-    for (double t : times) sum += t;
-    std::printf("%-44s median %8.1f us  mean %8.1f us  p90 %8.1f us  (%zu times)\n", what, times[times.size() / 2],
-                sum / double(times.size()), times[times.size() * 9 / 10], times.size());
-}
 
 }  // namespace
 

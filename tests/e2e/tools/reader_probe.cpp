@@ -58,6 +58,17 @@ void print(IAccessible* acc, VARIANT child, const char* prefix) {
     std::fflush(stdout);
 }
 
+IAccessible* clientObject(HWND hwnd) {
+    IAccessible* acc = nullptr;
+    const HRESULT hr = AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                                  reinterpret_cast<void**>(&acc));
+    if (FAILED(hr) || !acc) {
+        std::printf("error=AccessibleObjectFromWindow 0x%lx\n", hr);
+        return nullptr;
+    }
+    return acc;
+}
+
 int focus(HWND top) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -68,16 +79,11 @@ int focus(HWND top) {
     char cls[64] = {};
     GetClassNameA(info.hwndFocus, cls, sizeof cls);
     std::printf("window=%s\n", cls);
-    IAccessible* acc = nullptr;
-    HRESULT hr = AccessibleObjectFromWindow(info.hwndFocus, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&acc));
-    if (FAILED(hr) || !acc) {
-        std::printf("error=AccessibleObjectFromWindow 0x%lx\n", hr);
-        return 1;
-    }
+    IAccessible* acc = clientObject(info.hwndFocus);
+    if (!acc) return 1;
     VARIANT child;
     VariantInit(&child);
-    hr = acc->get_accFocus(&child);
+    const HRESULT hr = acc->get_accFocus(&child);
     if (hr != S_OK || child.vt != VT_I4) {  // no child: the window object itself
         VariantInit(&child);
         child.vt = VT_I4;
@@ -113,13 +119,8 @@ int byClass(HWND top, const char* cls, int n) {
         std::printf("error=no window of class %s\n", cls);
         return 1;
     }
-    IAccessible* acc = nullptr;
-    HRESULT hr = AccessibleObjectFromWindow(s.found, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&acc));
-    if (FAILED(hr) || !acc) {
-        std::printf("error=AccessibleObjectFromWindow 0x%lx\n", hr);
-        return 1;
-    }
+    IAccessible* acc = clientObject(s.found);
+    if (!acc) return 1;
     VARIANT self;
     VariantInit(&self);
     self.vt = VT_I4;
