@@ -12,30 +12,10 @@ PROBE=$GW_BIN_DIR/tools/reader_probe.exe
 [ -f "$EXE" ] || { echo "gridwell.exe is not built yet"; exit 77; }
 [ -f "$PROBE" ] || fail "tools/reader_probe.exe is not built (tests/win/tests.cmake builds it)"
 
-cat >reader.txt <<'PUZ'
-<ORVANE PUZZLE>
-<TITLE>
-Reader test
-<AUTHOR>
-Gridwell tests
-<COPYRIGHT>
-2026
-<SIZE>
-3x3
-<GRID>
-CAT
-A.A
-TAR
-<ACROSS>
-Pet that purrs
-Road surface
-<DOWN>
-Feline
-Pitch
-PUZ
+cp "$GW_SAMPLES/everyday15.puz" reader.puz || fail "no sample puzzle"
 
 tip_of_day_off
-"$WINE" "$EXE" reader.txt >wine.log 2>&1 &
+"$WINE" "$EXE" reader.puz >wine.log 2>&1 &
 wid=$(wait_window 'Gridwell') && [ -n "$wid" ] || fail "no Gridwell window"
 sleep 3
 xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
@@ -48,7 +28,7 @@ expect_line() {  # output line what
 first=$(ask focus)
 echo "$first" | sed 's/^/  reader: /'
 expect_line "$first" "window=CanvasClass"
-expect_line "$first" "name=1 Across, Pet that purrs, letter 1 of 3; 1 Down"
+expect_line "$first" "name=1 Across, Something left for a good waiter, letter 1 of 3; 1 Down"
 expect_line "$first" "value=empty"
 expect_line "$first" "role=29"
 
@@ -63,17 +43,17 @@ sleep 0.5
 xdotool key --clearmodifiers Tab
 wait "$listener"
 sed 's/^/  heard: /' events.txt
-grep -qxF "event=focus child=2 name=1 Across, Pet that purrs, letter 2 of 3" events.txt ||
+grep -qxF "event=focus child=2 name=1 Across, Something left for a good waiter, letter 2 of 3; 2 Down" events.txt ||
   fail "no focus event for the square the Right arrow moved to"
 # The letter: the square's value changed, then the cursor moved on (in that order).
 value_line=$(grep -n "^event=value child=2 " events.txt | head -1 | cut -d: -f1)
 focus_line=$(grep -n "^event=focus child=3 " events.txt | head -1 | cut -d: -f1)
 [ -n "$value_line" ] && [ -n "$focus_line" ] && [ "$value_line" -lt "$focus_line" ] ||
   fail "the typed letter did not raise a value event before the focus event"
-grep -q "^event=namechange child=0 name=3. Road surface$" events.txt || fail "the prompt did not announce the next clue"
+grep -q "^event=namechange child=0 name=4. Number of wheels on a bicycle$" events.txt || fail "the prompt did not announce the next clue"
 
 after=$(ask focus)
-expect_line "$after" "name=3 Across, Road surface, letter 1 of 3; 1 Down"
+expect_line "$after" "name=4 Across, Number of wheels on a bicycle, letter 1 of 3; 4 Down"
 typed=$(ask class CanvasClass 2)
 grep -q "^child2.value=C$" <<<"$typed" || grep -q "^child2.value=C$" <<<"$(ask class CanvasClass 1)" ||
   fail "the typed letter is not the square's value"
