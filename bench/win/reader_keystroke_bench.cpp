@@ -20,7 +20,7 @@
 #include "shell/layout_manager.h"
 #include "shell/main_window.h"
 #include "views/grid_view.h"
-#include "bench_timing.h"
+#include "bench_program.h"
 
 namespace {
 
@@ -65,36 +65,16 @@ std::vector<double> timeKeys(HWND frame, HWND canvas, int keys) {
     return times;
 }
 
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string puzzle = argc > 1 ? argv[1] : std::string(GW_SOURCE_DIR) + "\\samples\\stress39.puz";
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string folder(exe);
-    folder = folder.substr(0, folder.find_last_of('\\'));
-    HMODULE resources = LoadLibraryExA((folder + "\\..\\bin\\gridwell.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!resources) {
-        std::printf("reader_keystroke_bench: gridwell.exe not found beside %s\n", folder.c_str());
-        return 1;
-    }
     CoInitialize(nullptr);
-    const std::string commandLine = "\"" + puzzle + "\"";
-    gw::Application app(GetModuleHandleA(nullptr), nullptr, commandLine.c_str(), SW_SHOWNORMAL);
-    app.setResourceModule(resources);
-    if (!app.initialise() || !app.createMainWindow()) return 1;
-    app.createPluginManager();
-    app.createBars();
-    app.showMainWindow();
-    app.processCommandLine();
-    pump();
+    const auto program = benchtiming::startProgram("reader_keystroke_bench", argc, argv);
+    if (!program) return 1;
+    gw::Application& app = *program->app;
+    const std::string& puzzle = program->puzzle;
     gw::PuzzleDocument* doc = gw::core().document;
     gw::LayoutManager* layout = app.mainWindow()->layout();
-    if (!doc || !doc->isOpen || !layout) {
-        std::printf("reader_keystroke_bench: %s did not open\n", puzzle.c_str());
-        return 1;
-    }
     HWND frame = app.mainWindow()->hwnd();
     SetWindowPos(frame, nullptr, 0, 0, 1024, 740, SWP_NOZORDER);
     pump();
