@@ -15,7 +15,7 @@ file(GLOB GW_APP_SOURCES CONFIGURE_DEPENDS
 list(FILTER GW_APP_SOURCES EXCLUDE REGEX ".*/shell/main\\.cpp$")
 if(GW_APP_SOURCES)
   add_library(gwui STATIC ${GW_APP_SOURCES})
-  target_link_libraries(gwui PUBLIC gwcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 lz32 winmm)
+  target_link_libraries(gwui PUBLIC gwcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 lz32 winmm oleacc oleaut32 ole32 uuid)
   target_compile_options(gwui PRIVATE ${GW_WARNINGS})
 endif()
 

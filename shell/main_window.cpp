@@ -122,6 +122,10 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND:
             // Menus, accelerators and toolbar buttons; a control's notification that
             // travelled up from the container is no command.
+            if (LOWORD(wParam) == CMD_NEXT_PANE || LOWORD(wParam) == CMD_PREVIOUS_PANE) {
+                if (lParam == 0) cyclePanes(LOWORD(wParam) == CMD_NEXT_PANE);
+                return 0;
+            }
             if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) dispatchCommand(LOWORD(wParam), lParam);
             return 0;
         case WM_INITMENUPOPUP:

@@ -97,6 +97,8 @@ public:
 
     // --- commands and menu state ---
     void dispatchCommand(int command, LPARAM lParam);
+    // F6 / Shift+F6: the keyboard to the next (previous) pane on screen.
+    void cyclePanes(bool forward);
     void enableItem(int menuPosition, int command);
     void disableItem(int menuPosition, int command);
     // Sets save state (modified) and shows or hides the title pane's notepad hint.

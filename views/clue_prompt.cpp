@@ -1,5 +1,7 @@
 #include "views/clue_prompt.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -8,6 +10,7 @@
 #include "shell/screen_dpi.h"
 #include "shell/window_object.h"
 #include "views/clue_geometry.h"
+#include "views/text_accessible.h"
 
 namespace gw {
 namespace {
@@ -27,11 +30,16 @@ CluePrompt* CluePrompt::create(HWND parent, int height, FontsAndColours& fonts) 
     prompt->hwnd_ = hwnd;
     prompt->height_ = std::max(0, height);
     prompt->makeFullFont();
+    prompt->access_ = std::make_unique<TextAccessibility>(hwnd, ROLE_SYSTEM_STATICTEXT,
+                                                          [prompt] { return prompt->text_.value_or(""); });
     attachWindowObject(hwnd, prompt, &CluePrompt::windowProc);
     return prompt;
 }
 
-CluePrompt::~CluePrompt() { destroyWindowObject(hwnd_); }
+CluePrompt::~CluePrompt() {
+    access_.reset();
+    destroyWindowObject(hwnd_);
+}
 
 HFONT CluePrompt::fontInUse() const { return shrunk_ ? fitted_.font() : full_.font(); }
 
@@ -88,6 +96,7 @@ void CluePrompt::setText(int number, const char* text) {
     text_ = std::move(wanted);
     fit();
     InvalidateRect(hwnd_, nullptr, FALSE);
+    if (access_) access_->nameChanged();
 }
 
 void CluePrompt::resized(int newHeight) {
@@ -131,6 +140,7 @@ LRESULT CALLBACK CluePrompt::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     auto* self = reinterpret_cast<CluePrompt*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self || self->hwnd_ != hwnd) return DefWindowProcA(hwnd, msg, wp, lp);
     try {
+        if (LRESULT answer = 0; self->access_ && self->access_->handles(msg, wp, lp, answer)) return answer;
         switch (msg) {
             case WM_PAINT: self->paint(); return 0;
             case WM_ERASEBKGND: return 1;

@@ -16,6 +16,7 @@ namespace gw {
 
 class PuzzleGrid;
 class EntryBox;
+class GridAccessibility;
 struct GridKey;
 
 // The three grid fonts (as described at scale 100) and the grid colours.
@@ -104,6 +105,8 @@ public:
     GridColours screenColours() const;
     // The paint parameters the screen uses for a range of cells.
     GridPaintParams screenPaintParams(int firstColumn, int lastColumn, int firstRow, int lastRow) const;
+    // A square's pixels on the canvas (the last row and column of pixels included).
+    RECT squareRect(int x, int y) const { return cellRect(x, y); }
 
     // --- seams to the rest of the front end ---
     // Where the "Scale: %d%c" text goes; unset = the main window's status bar.
@@ -174,6 +177,7 @@ private:
     bool automove_ = true;
     PuzzleGrid* grid_;
     std::unique_ptr<EntryBox> box_;
+    std::unique_ptr<GridAccessibility> access_;  // what screen readers are told
     HWND picker_ = nullptr;
     HWND canvas_ = nullptr;
     HCURSOR pointer_ = nullptr;
