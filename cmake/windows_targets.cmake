@@ -29,15 +29,18 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/shell/main.cpp)
   # The resource compiler's dependency scan sees the included .rc and .h files but
   # not the pictures, icons, cursors and manifest they name.
   file(GLOB GW_RESOURCE_FILES CONFIGURE_DEPENDS
-    ${CMAKE_SOURCE_DIR}/resources/art/*.bmp ${CMAKE_SOURCE_DIR}/resources/art/*.ico
+    ${CMAKE_SOURCE_DIR}/resources/art/*.bmp ${CMAKE_SOURCE_DIR}/resources/art/dpi/*.bmp
+    ${CMAKE_SOURCE_DIR}/resources/art/dpi/*.rc ${CMAKE_SOURCE_DIR}/resources/art/*.ico
     ${CMAKE_SOURCE_DIR}/resources/art/*.cur ${CMAKE_SOURCE_DIR}/resources/*.manifest)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/gridwell.rc PROPERTIES OBJECT_DEPENDS "${GW_RESOURCE_FILES}")
   set_target_properties(gridwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-  # The toolbar's logo is read from "Images\tlogo.bmp" beside the exe.
+  # The toolbar's logo is read from "Images\tlogo.bmp" beside the exe, and from
+  # "Images\tlogo_150.bmp" and its like on screens above 100 %.
+  file(GLOB GW_LOGO_SIZES ${CMAKE_SOURCE_DIR}/resources/art/dpi/tlogo_*.bmp)
   add_custom_command(TARGET gridwell POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/bin/Images
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/art/tlogo.bmp
-            ${CMAKE_BINARY_DIR}/bin/Images/tlogo.bmp)
+            ${GW_LOGO_SIZES} ${CMAKE_BINARY_DIR}/bin/Images/)
 endif()
 
 # ---- plug-ins: plain C contract, link nothing of gridwell's ----
@@ -56,6 +59,8 @@ foreach(plugin timer tipofday)
     set_target_properties(${name} PROPERTIES PREFIX "" 
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/Plugins/Tools)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/plugins/host ${CMAKE_SOURCE_DIR}/plugins/${plugin})
+    # Header-only: the plug-ins ask a window's DPI and pick their pictures as the program does.
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
     # The shared version resource, for the .rc only.
     target_include_directories(${name} PRIVATE $<$<COMPILE_LANGUAGE:RC>:${CMAKE_SOURCE_DIR}/resources>
                                                $<$<COMPILE_LANGUAGE:RC>:${GW_GENERATED_DIR}>)

@@ -75,6 +75,7 @@ Section "Gridwell" SecProgram
   File "${BIN_DIR}/Plugins/Tools/OVTimer.chm"
   SetOutPath "$INSTDIR\Images"
   File "${BIN_DIR}/Images/tlogo.bmp"
+  File "${BIN_DIR}/Images/tlogo_*.bmp"
   ; The program opens puzzles from "Puzzles" beside it first.
   SetOutPath "$INSTDIR\Puzzles"
   File "${SAMPLES_DIR}/everyday15.puz"
@@ -126,6 +127,7 @@ Section "un.Gridwell" UnSecProgram
   Delete "$INSTDIR\Plugins\Tools\OVtipofday.dll"
   Delete "$INSTDIR\Plugins\Tools\OVTimer.chm"
   Delete "$INSTDIR\Images\tlogo.bmp"
+  Delete "$INSTDIR\Images\tlogo_*.bmp"
   Delete "$INSTDIR\Puzzles\everyday15.puz"
   Delete "$INSTDIR\Puzzles\sunday21.puz"
   Delete "$INSTDIR\Puzzles\rebus.puz"

@@ -14,6 +14,7 @@ private:
     void init() override;
     bool apply() override;
     void command(int id, int code) override;
+    void dpiChanged() override { layouts_.refit(); }
     bool drawItem(const DRAWITEMSTRUCT& item) override { return layouts_.draw(item); }
     bool handCursor() const;
     int promptPosition() const;

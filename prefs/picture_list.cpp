@@ -1,5 +1,10 @@
 #include "prefs/picture_list.h"
 
+#include <algorithm>
+#include <string>
+
+#include "shell/screen_dpi.h"
+
 namespace gw {
 
 PictureList::~PictureList() {
@@ -10,16 +15,52 @@ PictureList::~PictureList() {
 void PictureList::attach(HWND list, HINSTANCE resources, const std::vector<Entry>& entries, int columns, int rows,
                          Painter painter) {
     list_ = list;
+    resources_ = resources;
     entries_ = entries;
     painter_ = std::move(painter);
-    RECT r{};
-    GetClientRect(list, &r);
-    SendMessageA(list, LB_SETCOLUMNWIDTH, WPARAM(r.right / columns), 0);
-    SendMessageA(list, LB_SETITEMHEIGHT, 0, LPARAM(r.bottom / rows));
+    columns_ = std::max(1, columns);
+    rows_ = std::max(1, rows);
+    measureCells();
     for (const Entry& e : entries_) {
-        pictures_.push_back(e.bitmap ? LoadBitmapA(resources, e.bitmap) : nullptr);
+        pictures_.push_back(e.bitmap ? pictureFor(e.bitmap) : nullptr);
         SendMessageA(list, LB_ADDSTRING, 0, LPARAM(e.value));
     }
+}
+
+void PictureList::measureCells() {
+    RECT r{};
+    GetClientRect(list_, &r);
+    SendMessageA(list_, LB_SETCOLUMNWIDTH, WPARAM(r.right / columns_), 0);
+    SendMessageA(list_, LB_SETITEMHEIGHT, 0, LPARAM(r.bottom / rows_));
+}
+
+// The picture made for the list's DPI (the next scale up); when that would not fit its
+// cell (the dialog's scaling follows its font, not the DPI exactly), the largest that does.
+HBITMAP PictureList::pictureFor(const char* name) const {
+    RECT r{};
+    GetClientRect(list_, &r);
+    const int cellWidth = r.right / columns_, cellHeight = r.bottom / rows_;
+    const int wanted = pictureScaleFor(windowDpi(list_));
+    for (auto scale = std::rbegin(PictureScales); scale != std::rend(PictureScales); ++scale) {
+        if (*scale > wanted) continue;
+        HBITMAP picture = LoadBitmapA(resources_, scaledPictureName(name, *scale).c_str());
+        if (!picture) continue;
+        BITMAP info{};
+        GetObjectA(picture, sizeof info, &info);
+        if (*scale == 100 || (info.bmWidth <= cellWidth && info.bmHeight <= cellHeight)) return picture;
+        DeleteObject(picture);
+    }
+    return nullptr;
+}
+
+void PictureList::refit() {
+    measureCells();
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (!entries_[i].bitmap) continue;
+        if (pictures_[i]) DeleteObject(pictures_[i]);
+        pictures_[i] = pictureFor(entries_[i].bitmap);
+    }
+    InvalidateRect(list_, nullptr, TRUE);
 }
 
 void PictureList::select(int value) {

@@ -31,10 +31,17 @@ public:
     // The value of the selected item, or `fallback` when none is selected.
     int selected(int fallback) const;
     bool draw(const DRAWITEMSTRUCT& item) const;
+    // The list was scaled to another DPI: cells measured and pictures chosen again.
+    void refit();
     HWND hwnd() const { return list_; }
 
 private:
+    void measureCells();
+    HBITMAP pictureFor(const char* name) const;
+
     HWND list_ = nullptr;
+    HINSTANCE resources_ = nullptr;
+    int columns_ = 1, rows_ = 1;
     std::vector<Entry> entries_;
     std::vector<HBITMAP> pictures_;
     Painter painter_;

@@ -2,6 +2,7 @@
 
 #include "resources/string_table.h"
 #include "shell/main_window.h"
+#include "shell/window_dpi.h"
 
 namespace gw {
 namespace {
@@ -52,6 +53,7 @@ INT_PTR CALLBACK PreferencePage::dialogProc(HWND dialog, UINT msg, WPARAM wp, LP
         case WM_DRAWITEM: return self->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)) ? TRUE : FALSE;
         case WM_NOTIFY: return self->notify(*reinterpret_cast<const NMHDR*>(lp), lp);
         case FocusAfterApply: self->keepFocusUsable(); return TRUE;
+        case WM_DPICHANGED_AFTERPARENT: self->dpiChanged(); return FALSE;
         default: return self->message(msg, wp, lp) ? TRUE : FALSE;
     }
 }

@@ -44,6 +44,8 @@ protected:
     virtual bool apply() = 0;
     virtual void command(int /*id*/, int /*code*/) {}
     virtual bool drawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    // The sheet was scaled to a monitor of another DPI.
+    virtual void dpiChanged() {}
     // Any other message; true when handled.
     virtual bool message(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/) { return false; }
 

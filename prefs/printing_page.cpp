@@ -7,6 +7,7 @@
 #include "resources/string_ids.h"
 #include "shell/fonts_colours.h"
 #include "shell/main_window.h"
+#include "shell/screen_dpi.h"
 #include "views/grid_painter.h"
 
 namespace gw {
@@ -34,9 +35,15 @@ void PrintingPage::init() {
 
 void PrintingPage::drawFill(HDC dc, const RECT& cell, int index, bool selected) {
     const bool noFill = index == PrintOutlineOnly;
-    const int labelHeight = noFill ? 14 : 0;
-    const int side =
-        std::min<int>(SampleSize, std::min(cell.right - cell.left, cell.bottom - cell.top) - 8 - labelHeight);
+    // Sizes for the list's DPI; its font has the dialog's scaling, the GUI font only the screen's.
+    HWND list = WindowFromDC(dc);
+    const int dpi = windowDpi(list);
+    HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    if (dpi != BaseDpi && list)
+        if (HGDIOBJ listFont = reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0))) font = listFont;
+    const int labelHeight = noFill ? scaleToDpi(14, dpi) : 0;
+    const int side = std::min<int>(scaleToDpi(SampleSize, dpi),
+                                   std::min(cell.right - cell.left, cell.bottom - cell.top) - scaleToDpi(8, dpi) - labelHeight);
     RECT block{};
     block.left = (cell.left + cell.right - side) / 2;
     block.top = (cell.top + cell.bottom - side - labelHeight) / 2;
@@ -50,7 +57,7 @@ void PrintingPage::drawFill(HDC dc, const RECT& cell, int index, bool selected) 
     RECT label{cell.left, block.bottom + 1, cell.right, block.bottom + 1 + labelHeight};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, font);
     DrawTextA(dc, "No fill", -1, &label, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
 }

@@ -14,6 +14,7 @@ private:
     void init() override;
     bool apply() override;
     void command(int id, int code) override;
+    void dpiChanged() override { positions_.refit(); }
     bool drawItem(const DRAWITEMSTRUCT& item) override { return positions_.draw(item) || fills_.draw(item); }
     static void drawFill(HDC dc, const RECT& cell, int index, bool selected);
 

@@ -1,6 +1,7 @@
 #include "shell/clue_window.h"
 
 #include "shell/application.h"
+#include "shell/screen_dpi.h"
 #include "shell/window_object.h"
 
 namespace gw {
@@ -42,6 +43,7 @@ std::unique_ptr<ClueWindow> ClueWindow::create(HWND owner, const ScreenRect& out
 
 ClueWindow::~ClueWindow() {
     pane_.reset();
+    if (hwnd_) forgetWindowDpi(hwnd_);
     destroyWindowObject(hwnd_);
 }
 
@@ -55,6 +57,14 @@ LRESULT CALLBACK ClueWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     auto* self = reinterpret_cast<ClueWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self && self->hwnd_ == hwnd && msg == WM_SIZE && self->pane_) {
         self->pane_->move(0, 0, LOWORD(lp), HIWORD(lp));
+        return 0;
+    }
+    if (self && self->hwnd_ == hwnd && msg == WM_DPICHANGED) {
+        // Its lists share the main window's clue font; the bars and proportions follow this monitor.
+        const int from = windowDpi(hwnd);
+        const int to = takeDpiChange(hwnd, wp);
+        if (self->pane_) self->pane_->dpiChanged(from, to);
+        takeSuggestedRect(hwnd, lp);
         return 0;
     }
     // The window lives as long as its layout: closing it from the system menu is not offered.

@@ -6,6 +6,7 @@
 
 #include "ports/core_context.h"
 #include "ports/settings_names.h"
+#include "shell/screen_dpi.h"
 #include "shell/system_libraries.h"
 
 namespace gw {
@@ -18,6 +19,9 @@ void copyFace(char (&dest)[LF_FACESIZE], const char* face) {
     std::memset(dest, 0, sizeof dest);
     if (face) std::strncpy(dest, face, FontRecord::kFaceMax);
 }
+
+// A character height one pixel larger than nominal, as the views have always drawn it.
+int heightFor(int points, int dpi) { return MulDiv(-points, dpi, 72) - 1; }
 
 bool defaultChooser(CHOOSECOLORA& cc) { return syslib::chooseColour(&cc) != FALSE; }
 ColourChooserFn g_chooser = nullptr;
@@ -94,10 +98,7 @@ void FontRecord::replace(const LOGFONTA& desc, HFONT font) {
 
 bool FontRecord::create(HWND window, const char* role, int points, int weight, const char* face) {
     LOGFONTA d{};
-    HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(window, dc);
-    d.lfHeight = MulDiv(-points, dpi, 72) - 1;
+    d.lfHeight = heightFor(points, windowDpi(window));
     d.lfWeight = weight;
     d.lfCharSet = DEFAULT_CHARSET;
     d.lfOutPrecision = OUT_OUTLINE_PRECIS;
@@ -110,7 +111,19 @@ bool FontRecord::create(HWND window, const char* role, int points, int weight, c
         copyFace(d.lfFaceName, stored.c_str());
     }
     replace(d, CreateFontIndirectA(&d));
+    points_ = points;
     return font_ != nullptr;
+}
+
+bool FontRecord::rescale(int fromDpi, int toDpi) {
+    if (!font_) return false;
+    LOGFONTA d = desc_;
+    d.lfHeight = points_ > 0 ? heightFor(points_, toDpi) : rescaleDpi(desc_.lfHeight, fromDpi, toDpi);
+    d.lfWidth = rescaleDpi(desc_.lfWidth, fromDpi, toDpi);
+    HFONT f = CreateFontIndirectA(&d);
+    if (!f) return false;
+    replace(d, f);
+    return true;
 }
 
 bool FontRecord::createLike(const FontRecord& source, int height, int weight) {
@@ -119,6 +132,7 @@ bool FontRecord::createLike(const FontRecord& source, int height, int weight) {
     d.lfWidth = 0;
     d.lfWeight = weight;
     replace(d, CreateFontIndirectA(&d));
+    points_ = 0;
     return font_ != nullptr;
 }
 
@@ -191,6 +205,11 @@ void FontsAndColours::load(HWND window) {
     printGridPosition = sd::PrintGridPosition;
     settings().readInt(sn::Print, sn::PrintBrushIndex, printBrushIndex);
     settings().readInt(sn::Print, sn::PrintGridPosition, printGridPosition);
+}
+
+void FontsAndColours::rescale(int fromDpi, int toDpi) {
+    for (FontRecord* f : {&titleFont, &authorFont, &copyrightFont, &gridCharFont, &gridSymFont, &gridNumFont, &clueFont})
+        f->rescale(fromDpi, toDpi);
 }
 
 ClueColours FontsAndColours::screenClueColours() const {

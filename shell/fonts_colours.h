@@ -32,6 +32,9 @@ public:
     bool setFace(const char* face);
     // Writes the face as "Fonts"/role.
     void storeFace(const char* role) const;
+    // The same font for a window now shown at `toDpi` instead of `fromDpi`: sizes in
+    // points are measured again, sizes in pixels scaled. Whether a font was created.
+    bool rescale(int fromDpi, int toDpi);
 
     HFONT font() const { return font_; }
     const LOGFONTA& description() const { return desc_; }
@@ -42,6 +45,7 @@ private:
 
     LOGFONTA desc_{};
     HFONT font_ = nullptr;
+    int points_ = 0;  // 0: the height was given in pixels
 };
 
 // A colour 0x00BBGGRR with the 16 custom colours the chooser shows.
@@ -125,6 +129,8 @@ public:
     // Writes what the program keeps ("views torn down"): the stored font faces, the
     // print faces, every colour but GridWhite and GridBlack, and the print choices.
     void save() const;
+    // The screen fonts for a window that moved from `fromDpi` to `toDpi`.
+    void rescale(int fromDpi, int toDpi);
     // The clue colours to paint with now (stored, or the system's in high contrast).
     ClueColours screenClueColours() const;
 };

@@ -17,6 +17,8 @@ public:
     virtual void show(int showMode) = 0;
     virtual int height() const = 0;
     virtual void resize(int clientWidth, int clientHeight) = 0;
+    // The frame moved to a monitor of another DPI: pictures and font follow it.
+    virtual void dpiChanged(int /*fromDpi*/, int /*toDpi*/) {}
     // Tooltip and drop-down notifications addressed to the toolbar.
     virtual bool handleNotify(void* header, long long& result) = 0;
 };

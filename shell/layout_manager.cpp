@@ -7,6 +7,7 @@
 #include "ports/core_context.h"
 #include "shell/clue_window.h"
 #include "shell/fonts_colours.h"
+#include "shell/screen_dpi.h"
 #include "shell/split_pane.h"
 #include "solve/clue_set.h"
 #include "views/clue_lists.h"
@@ -82,6 +83,15 @@ void LayoutManager::place(int x, int y, int width, int height) {
     if (mainPane_) mainPane_->move(x, y, width, height);
 }
 
+void LayoutManager::dpiChanged(int fromDpi, int toDpi) {
+    // Outer panes first: an inner pane's size comes from its parent's layout.
+    for (SplitPane* pane : {mainPane_.get(), promptGridPane_.get(), stripPane_.get()})
+        if (pane) pane->dpiChanged(fromDpi, toDpi);
+    if (lists_) lists_->fontChanged();
+    if (prompt_) prompt_->fontChanged();
+    if (gridView_) gridView_->setStyle(GridStyle::fromFonts(fonts_));
+}
+
 // ---------------------------------------------------------------- building
 
 bool LayoutManager::build(int type, RECT area, bool attachEngine) {
@@ -89,7 +99,7 @@ bool LayoutManager::build(int type, RECT area, bool attachEngine) {
     type_ = normalLayoutType(type);
     lists_ = std::make_unique<ClueLists>(fonts_, grid_);
     const LayoutValues values = readLayoutValues(
-        settings(), type_, ClueListMetrics{lists_->headerHeight(), lists_->preferredWidth()});
+        settings(), type_, ClueListMetrics{lists_->headerHeight(), lists_->preferredWidth(), windowDpi(container_)});
     const bool sideBySide = type_ == LayoutALDL || type_ == LayoutARDR || type_ == LayoutALDR;
     mainPane_.reset(SplitPane::create(container_, sideBySide ? SplitPane::SideBySide : SplitPane::Stacked, area.left,
                                       area.top, area.right - area.left, area.bottom - area.top, true, resources_));

@@ -30,6 +30,9 @@ public:
     LayoutManager& operator=(const LayoutManager&) = delete;
 
     void place(int x, int y, int width, int height);
+    // The main window moved from `fromDpi` to `toDpi` and its fonts were rebuilt: the
+    // panes take their bars and proportions for the new DPI and the views their fonts.
+    void dpiChanged(int fromDpi, int toDpi);
     // Rebuilds the views in another arrangement (nothing is stored); false when the
     // type is the current one or the new views could not be built.
     bool changeType(int type);

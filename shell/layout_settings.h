@@ -7,6 +7,7 @@
 
 #include "ports/settings_names.h"
 #include "ports/settings_store.h"
+#include "shell/dpi_scale.h"
 
 namespace gw {
 
@@ -76,10 +77,12 @@ struct LayoutValues {
 struct ClueListMetrics {
     int headerHeight = 0;
     int preferredWidth = 0;
+    int dpi = BaseDpi;  // of the window the layout is built in
 };
 
 inline LayoutValues defaultLayoutValues(int type, const ClueListMetrics& m) {
     LayoutValues v;
+    v.promptHeight = scaleToDpi(settings_defaults::PromptHeight, m.dpi);
     const ScreenRect window{0, 0, 2 * m.preferredWidth, 20 * m.headerHeight};
     switch (normalLayoutType(type)) {
         case LayoutABDB:

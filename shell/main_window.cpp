@@ -13,6 +13,7 @@
 #include "resources/string_table.h"
 #include "shell/application.h"
 #include "shell/fonts_colours.h"
+#include "shell/screen_dpi.h"
 #include "shell/frame_toolbar.h"
 #include "shell/help_viewer.h"
 #include "shell/system_libraries.h"
@@ -168,11 +169,15 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             if (wParam != RecoveryTimer) break;
             if (PuzzleDocument* doc = app_.document()) doc->keepRecoveryCopy();
             return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(wParam, lParam);
+            return 0;
         case WM_SETTINGCHANGE:
         case WM_SYSCOLORCHANGE:
             onSystemColours(message == WM_SYSCOLORCHANGE);
             break;
         case WM_DESTROY:
+            forgetWindowDpi(hwnd);
             return 0;
         default:
             break;

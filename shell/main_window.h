@@ -129,6 +129,8 @@ private:
     void onSystemColours(bool coloursChanged);
     static BOOL CALLBACK passSysColourChange(HWND child, LPARAM);
     void onSize(WPARAM kind);
+    // Windows moved the frame to a monitor of another DPI (or that monitor's scale changed).
+    void onDpiChanged(WPARAM wParam, LPARAM lParam);
     bool puzzleShown() const;
     void focusGrid();
     bool solveMenuLoaded() const;

@@ -1,23 +1,21 @@
-// Pixel sizes drawn at 96 dots per inch, scaled to the screen's. The program is
-// system-DPI aware (see the manifest): fonts already follow the DPI through their point
-// sizes, and the few sizes given in pixels (bars, margins, the default window) go
-// through here so that they keep their proportions on a high-DPI screen.
+// Pixel sizes drawn at 96 dots per inch, scaled to the DPI of the window they are for.
+// The program is per-monitor aware (see the manifest): each top-level window follows
+// the DPI of the monitor it is on, and its fonts, pixel sizes and pictures are rebuilt
+// when Windows says that DPI changed (shell/window_dpi.h keeps what it said).
 #pragma once
+
+#include "shell/dpi_scale.h"
+#include "shell/window_dpi.h"
 
 namespace gw {
 
-constexpr int BaseDpi = 96;
-
-// `pixels` at 96 DPI, at `dpi` (rounded to the nearest pixel; as is when dpi is not positive).
-inline int scaleToDpi(int pixels, int dpi) {
-    if (dpi <= 0 || dpi == BaseDpi) return pixels;
-    const long long scaled = static_cast<long long>(pixels) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + BaseDpi / 2) / BaseDpi : -((-scaled + BaseDpi / 2) / BaseDpi));
-}
-
-// The screen's DPI, read once (the program does not follow later changes: see the manifest).
+// The screen's DPI at start-up: for what has no window yet (the default window size).
 int systemDpi();
 
 inline int dpiScaled(int pixels) { return scaleToDpi(pixels, systemDpi()); }
+
+// Gives a common control (toolbar, status bar) its font at `toDpi`, made from the one
+// it has; `owned` is the font made last time, replaced and deleted here.
+void rescaleControlFont(HWND control, HFONT& owned, int fromDpi, int toDpi);
 
 }  // namespace gw

@@ -33,7 +33,8 @@ SplitPane* SplitPane::create(HWND parent, int orientation, int x, int y, int wid
     auto* pane = new SplitPane();
     pane->hwnd_ = hwnd;
     pane->orientation_ = orientation == SideBySide ? SideBySide : Stacked;
-    pane->bar_ = dpiScaled(bordered ? BorderedBar : PlainBar);
+    pane->bordered_ = bordered;
+    pane->fitBarToDpi(windowDpi(parent));
     pane->cursor_ = LoadCursorA(resources, MAKEINTRESOURCEA(pane->orientation_ == Stacked ? IDCUR_SPLIT_STACKED
                                                                                           : IDCUR_SPLIT_SIDE));
     if (!pane->cursor_) pane->cursor_ = LoadCursorA(nullptr, pane->orientation_ == Stacked ? IDC_SIZENS : IDC_SIZEWE);
@@ -125,6 +126,19 @@ void SplitPane::resized(int, int) {
     layout(e);
 }
 
+void SplitPane::fitBarToDpi(int dpi) {
+    bar_ = scaleToDpi(bordered_ ? BorderedBar : PlainBar, dpi);
+    band_ = std::max(1, scaleToDpi(1, dpi));
+}
+
+void SplitPane::dpiChanged(int fromDpi, int toDpi) {
+    if (dragging_) endDrag();
+    fitBarToDpi(toDpi);
+    std::vector<int> e = extents();
+    for (int& extent : e) extent = rescaleDpi(extent, fromDpi, toDpi);
+    layout(e);
+}
+
 void SplitPane::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
@@ -132,7 +146,7 @@ void SplitPane::paint() {
     const int bands[] = {COLOR_BTNHIGHLIGHT, COLOR_BTNFACE, COLOR_BTNFACE, COLOR_BTNSHADOW, COLOR_BTNSHADOW};
     for (size_t i = 0; i + 1 < children_.size(); ++i) {
         RECT b = bars_[i];
-        for (int k = 0; k < bar_ && k < 5; ++k) {
+        for (int k = 0; k < bar_ && k < 5 * band_; ++k) {
             RECT line = b;
             if (orientation_ == Stacked) {
                 line.top = b.top + k;
@@ -141,7 +155,7 @@ void SplitPane::paint() {
                 line.left = b.left + k;
                 line.right = line.left + 1;
             }
-            FillRect(dc, &line, GetSysColorBrush(bands[k]));
+            FillRect(dc, &line, GetSysColorBrush(bands[k / band_]));
         }
     }
     EndPaint(hwnd_, &ps);

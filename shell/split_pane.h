@@ -34,6 +34,9 @@ public:
     // Puts the children in a new order (the same windows), and lays them out again.
     void reorder(const std::vector<HWND>& order);
     void move(int x, int y, int width, int height);
+    // The window now shows at `toDpi`: the bars take their thickness for it and the
+    // children keep their proportions (the pane's own size follows from its parent).
+    void dpiChanged(int fromDpi, int toDpi);
 
 protected:
     SplitPane() = default;
@@ -54,11 +57,14 @@ private:
     void onButtonUp(POINT p);
     void endDrag();
     void removeChild(HWND child);
+    void fitBarToDpi(int dpi);
 
     bool dragging_ = false;
     RECT feedback_{};
     int dragBar_ = -1;
     int bar_ = 5;
+    int band_ = 1;  // thickness of each of the bar's shaded lines
+    bool bordered_ = true;
     std::vector<HWND> children_;
     int orientation_ = Stacked;
     RECT bars_[MaxChildren - 1]{};

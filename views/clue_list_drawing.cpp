@@ -49,7 +49,7 @@ void ClueLists::paintItem(HDC dc, RECT rect, int index, const std::string& text,
     const int length = wsprintfA(number, "%d.", cluegeom::itemNumber(text.c_str()));
     SetTextAlign(dc, TA_RIGHT | TA_TOP);
     RECT numberRect{rect.left, rect.top, clueRect.left, rect.bottom};
-    ExtTextOutA(dc, clueRect.left - dpiScaled(2 * GetSystemMetrics(SM_CXBORDER)), y, ETO_CLIPPED, &numberRect, number,
+    ExtTextOutA(dc, clueRect.left - scaleToDpi(2 * GetSystemMetrics(SM_CXBORDER), dpi_), y, ETO_CLIPPED, &numberRect, number,
                 UINT(length), nullptr);
     SetTextAlign(dc, oldAlign);
     SelectObject(dc, old);

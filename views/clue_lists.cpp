@@ -75,7 +75,8 @@ void ClueLists::measure() {
     TEXTMETRICA tm{};
     GetTextMetricsA(m.dc, &tm);
     labelWidth_ = std::max(textWidth(m.dc, stringText(IDS_ACROSS_HEADING)), textWidth(m.dc, stringText(IDS_DOWN_HEADING)));
-    numberColumn_ = textWidth(m.dc, "999.") + dpiScaled(4 * GetSystemMetrics(SM_CXBORDER));
+    dpi_ = windowDpi(lists_[0].pane ? lists_[0].pane : lists_[1].pane);
+    numberColumn_ = textWidth(m.dc, "999.") + scaleToDpi(4 * GetSystemMetrics(SM_CXBORDER), dpi_);
     headerHeight_ = tm.tmHeight + tm.tmInternalLeading + tm.tmExternalLeading + 2 * GetSystemMetrics(SM_CYBORDER);
     itemHeight_ = tm.tmHeight + tm.tmExternalLeading + 1;
     textHeight_ = tm.tmHeight;

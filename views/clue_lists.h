@@ -105,6 +105,7 @@ private:
     List lists_[2];
     int labelWidth_ = 0;
     int numberColumn_ = 0;
+    int dpi_ = 96;  // of the lists' windows, when last measured
     int headerHeight_ = 0;
     int itemHeight_ = 0;
     int textHeight_ = 0;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "shell/application.h"
+#include "shell/screen_dpi.h"
 #include "shell/window_object.h"
 #include "views/clue_geometry.h"
 #include "views/text_accessible.h"
@@ -53,9 +54,7 @@ void CluePrompt::makeFont(FontRecord& record, int points) {
 }
 
 void CluePrompt::makeFullFont() {
-    HDC dc = GetDC(hwnd_);
-    dpi_ = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(hwnd_, dc);
+    dpi_ = windowDpi(hwnd_);
     fullPoints_ = cluegeom::promptPoints(height_, dpi_);
     makeFont(full_, fullPoints_);
     fittedPoints_ = -1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "shell/screen_dpi.h"
 #include "views/text_measure.h"
 
 namespace gw {
@@ -64,7 +65,10 @@ bool EntryBox::createWindow(HWND owner, HINSTANCE instance, HFONT font, DWORD st
     int y = std::clamp(bottom - height, int(desk.top), std::max(int(desk.top), int(desk.bottom) - height));
     hwnd_ = CreateWindowExA(exStyle, "EDIT", "", style, x, y, width, height, owner, nullptr, instance, nullptr);
     if (!hwnd_) return false;
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // A copy of the grid's font: the box may see a DPI change before or after the grid.
+    LOGFONTA description{};
+    if (font && GetObjectA(font, sizeof description, &description)) font_ = CreateFontIndirectA(&description);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_ : font), FALSE);
     // The boxes are sized to their text: the control's own margins would clip its end.
     SendMessageA(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -73,6 +77,10 @@ bool EntryBox::createWindow(HWND owner, HINSTANCE instance, HFONT font, DWORD st
 }
 
 EntryBox::~EntryBox() {
+    struct FontAfterWindow {  // the box's font goes once its window has
+        HFONT font;
+        ~FontAfterWindow() { if (font) DeleteObject(font); }
+    } keep{font_};
     if (!hwnd_) return;
     HWND h = hwnd_;
     hwnd_ = nullptr;
@@ -96,6 +104,14 @@ void EntryBox::finish(bool accepted) {
     done_ = nullptr;
     // The owner normally destroys the box here; nothing of it may be touched afterwards.
     if (done) done(t, accepted);
+}
+
+// The box keeps its text and caret; its font and rectangle follow the new DPI.
+void EntryBox::dpiChanged(WPARAM wParam, LPARAM lParam) {
+    const int fromDpi = windowDpi(hwnd_);
+    const int toDpi = takeDpiChange(hwnd_, wParam);
+    rescaleControlFont(hwnd_, font_, fromDpi, toDpi);
+    takeSuggestedRect(hwnd_, lParam);
 }
 
 LRESULT CALLBACK EntryBox::boxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -142,6 +158,11 @@ LRESULT CALLBACK EntryBox::boxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         } else if (msg == WM_MOUSEACTIVATE) {
             return MA_NOACTIVATE;
         }
+        if (msg == WM_DPICHANGED) {
+            self->dpiChanged(wp, lp);
+            return 0;
+        }
+        if (msg == WM_NCDESTROY) forgetWindowDpi(hwnd);
     } catch (...) {
         return 0;
     }

@@ -43,7 +43,10 @@ private:
     static LRESULT CALLBACK boxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void finish(bool accepted);
 
+    void dpiChanged(WPARAM wParam, LPARAM lParam);
+
     HWND hwnd_ = nullptr;
+    HFONT font_ = nullptr;  // owned: deleted after the window
     bool editable_ = false;
     int column_ = -1;
     int row_ = -1;

@@ -42,6 +42,7 @@ int readDescription(const char* text, int* numbers, int count) {
 }
 
 constexpr int IndicatorWidth = 24;
+constexpr int IndicatorIconSize = 16;
 
 }  // namespace
 
@@ -57,7 +58,8 @@ StatusBar* StatusBar::create(HWND parent, HINSTANCE instance, int descriptionStr
                                instance, nullptr);
     if (!bar) return nullptr;
     auto* self = new StatusBar(bar, instance);
-    self->computeParts(stringText(descriptionStringId));
+    self->description_ = stringText(descriptionStringId);
+    self->computeParts(self->description_.c_str());
     ShowWindow(bar, SW_SHOW);
     return self;
 }
@@ -66,6 +68,7 @@ StatusBar::~StatusBar() {
     for (HICON& icon : icons_)
         if (icon) DestroyIcon(icon);
     if (hwnd_) DestroyWindow(hwnd_);
+    if (font_) DeleteObject(font_);
 }
 
 void StatusBar::computeParts(const char* description) {
@@ -87,9 +90,10 @@ void StatusBar::computeParts(const char* description) {
     edges_[0] = numbers[0] * average;
     // Nine average characters cut "Scale: 85%" short in proportional fonts; widen
     // the pane to its widest text (plus the borders) when it needs it.
-    edges_[1] = std::max(numbers[1] * average, edges_[0] + scaleWidth + dpiScaled(ScalePanePadding));
-    edges_[2] = edges_[1] + dpiScaled(IndicatorWidth);
-    edges_[3] = edges_[2] + dpiScaled(IndicatorWidth);
+    const int dpi = windowDpi(hwnd_);
+    edges_[1] = std::max(numbers[1] * average, edges_[0] + scaleWidth + scaleToDpi(ScalePanePadding, dpi));
+    edges_[2] = edges_[1] + scaleToDpi(IndicatorWidth, dpi);
+    edges_[3] = edges_[2] + scaleToDpi(IndicatorWidth, dpi);
     edges_[4] = -1;
     SendMessageA(hwnd_, SB_SETPARTS, PartCount, reinterpret_cast<LPARAM>(edges_));
 }
@@ -132,11 +136,26 @@ void StatusBar::indicatorOn(int iconId) {
     if (part < 0) return;
     if (!icons_[part]) {
         icons_[part] = static_cast<HICON>(
-            LoadImageA(instance_, MAKEINTRESOURCEA(iconId), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+            LoadImageA(instance_, MAKEINTRESOURCEA(iconId), IMAGE_ICON, iconSize(), iconSize(), LR_DEFAULTCOLOR));
     }
     SendMessageA(hwnd_, SB_SETICON, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(icons_[part]));
     SendMessageA(hwnd_, SB_SETTIPTEXTA, static_cast<WPARAM>(part),
                  reinterpret_cast<LPARAM>(stringText(iconId)));
+}
+
+int StatusBar::iconSize() const { return dpiScaled(IndicatorIconSize, hwnd_); }
+
+void StatusBar::dpiChanged(int fromDpi, int toDpi) {
+    rescaleControlFont(hwnd_, font_, fromDpi, toDpi);
+    computeParts(description_.c_str());
+    for (int iconId : {IDI_REBUS_INDICATOR, IDI_SYMBOL_INDICATOR}) {
+        const int part = indicatorPart(iconId);
+        if (!icons_[part]) continue;
+        DestroyIcon(icons_[part]);
+        icons_[part] = nullptr;
+        indicatorOn(iconId);  // the icon drawn for this size
+    }
+    SendMessageA(hwnd_, WM_SIZE, 0, 0);  // the control takes its height from the font
 }
 
 void StatusBar::indicatorOff(int iconId) {

@@ -37,6 +37,8 @@ public:
     void resize(int clientWidth, int clientHeight);
     int height() const;
     void show(bool visible);
+    // The frame moved to a monitor of another DPI: font, parts and indicator icons follow.
+    void dpiChanged(int fromDpi, int toDpi);
 
     // Right edges of the parts as computed from the description (last is -1).
     const int* partEdges() const { return edges_; }
@@ -46,6 +48,7 @@ private:
     void computeParts(const char* description);
     void showPart(int part);
     static int indicatorPart(int iconId);
+    int iconSize() const;
 
     HWND hwnd_ = nullptr;
     HINSTANCE instance_ = nullptr;
@@ -53,6 +56,8 @@ private:
     std::string texts_[PartCount];
     std::string defaults_[PartCount];
     HICON icons_[PartCount] = {};
+    std::string description_;
+    HFONT font_ = nullptr;  // set when the DPI changed; else the control's own
 };
 
 }  // namespace gw

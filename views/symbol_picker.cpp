@@ -4,6 +4,7 @@
 
 #include "resources/string_table.h"
 #include "shell/application.h"
+#include "shell/screen_dpi.h"
 #include "views/secondary_math.h"
 #include "views/text_measure.h"
 
@@ -35,7 +36,7 @@ bool SymbolPicker::build(HFONT symbolFont, POINT at) {
     LOGFONTA face{};
     if (symbolFont) GetObjectA(symbolFont, sizeof face, &face);
     font_.create(owner_, SymbolRole, picker::FontPoints, FW_NORMAL, face.lfFaceName[0] ? face.lfFaceName : "Webdings");
-    cell_ = characterHeight(owner_, font_.font()) + picker::CellExtra;
+    cell_ = characterHeight(owner_, font_.font()) + dpiScaled(picker::CellExtra, owner_);
     const int width = picker::WidthInCells * cell_;
     const int height = picker::HeightInCells * cell_;
     // The work area of the monitor under the point: the picker stays clear of the
@@ -77,7 +78,9 @@ LRESULT CALLBACK SymbolPicker::frameProc(HWND hwnd, UINT message, WPARAM wParam,
             if (self->onKey(wParam)) return 0;
             break;
         case WM_CLOSE: self->hide(); return 0;
+        case WM_DPICHANGED: self->dpiChanged(wParam, lParam); return 0;
         case WM_NCDESTROY:
+            forgetWindowDpi(hwnd);
             SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
             delete self;
             return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -155,6 +158,23 @@ void SymbolPicker::scrollTo(int position) {
     ScrollWindowEx(hwnd_, 0, position_ - position, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE);
     position_ = position;
     SetScrollPos(hwnd_, SB_VERT, position_, TRUE);
+}
+
+// Cells, font and scroll range are measured again for the new DPI; the window takes
+// the rectangle Windows suggests, which holds the same cells at their new size.
+void SymbolPicker::dpiChanged(WPARAM wParam, LPARAM lParam) {
+    const int fromDpi = windowDpi(hwnd_);
+    const int toDpi = takeDpiChange(hwnd_, wParam);
+    font_.rescale(fromDpi, toDpi);
+    cell_ = characterHeight(hwnd_, font_.font()) + scaleToDpi(picker::CellExtra, toDpi);
+    takeSuggestedRect(hwnd_, lParam);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    position_ = 0;
+    MoveWindow(content_, 0, 0, client.right, picker::ContentHeightInCells * cell_, TRUE);
+    SCROLLINFO si{sizeof(si), SIF_RANGE | SIF_POS, 0, picker::ScrollRangeInCells * cell_, 0, 0, 0};
+    SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
+    InvalidateRect(content_, nullptr, TRUE);
 }
 
 void SymbolPicker::hide() {

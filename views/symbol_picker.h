@@ -35,6 +35,7 @@ private:
     bool onKey(WPARAM key);
     void onScroll(int request);
     void hide();
+    void dpiChanged(WPARAM wParam, LPARAM lParam);
     void paint(HDC dc);
     int halfPage() const;
 

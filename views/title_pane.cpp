@@ -28,7 +28,7 @@ std::unique_ptr<TitlePane> TitlePane::create(HWND parent, HINSTANCE resources, c
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) return nullptr;
     std::unique_ptr<TitlePane> self(new TitlePane(hwnd, resources));
-    self->height_ = characterHeight(hwnd, t.titleFont) + dpiScaled(titlepane::ExtraHeight);
+    self->height_ = characterHeight(hwnd, t.titleFont) + dpiScaled(titlepane::ExtraHeight, hwnd);
     self->hasTitle_ = !t.title.empty();
     self->hasCopyright_ = !t.copyright.empty();
     if (!t.title.empty()) self->items_.push_back({t.title, Role::Title, t.titleFont, 0, {}});
@@ -107,14 +107,28 @@ void TitlePane::measure() {
     for (size_t i = 0; i < items_.size(); ++i) {
         Item& item = items_[i];
         item.natural = textExtent(hwnd_, item.font, item.text).cx + border;
-        if (i == 0 && hasTitle_ && hint_) item.natural += HintGap + HintSize;
+        if (i == 0 && hasTitle_ && hint_) item.natural += dpiScaled(HintGap + HintSize, hwnd_);
     }
 }
 
+// The hint's picture made for the pane's DPI (the next scale up, never stretched).
+void TitlePane::fitHintPicture() {
+    if (!hint_) return;
+    const int percent = pictureScaleFor(windowDpi(hwnd_));
+    const std::string name = scaledPictureName("NOTEPADHINT", percent);
+    HBITMAP picture = static_cast<HBITMAP>(LoadImageA(
+        resources_, percent == 100 ? MAKEINTRESOURCEA(IDB_NOTEPAD_HINT) : name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+    if (!picture) return;
+    SendMessageA(hint_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+    if (hintPicture_) DeleteObject(hintPicture_);
+    hintPicture_ = picture;
+}
+
 void TitlePane::setFonts(HFONT title, HFONT author, HFONT copyright) {
+    fitHintPicture();  // the frame's fonts change with its DPI
     for (Item& item : items_)
         item.font = item.role == Role::Title ? title : item.role == Role::Author ? author : copyright;
-    height_ = characterHeight(hwnd_, title) + dpiScaled(titlepane::ExtraHeight);
+    height_ = characterHeight(hwnd_, title) + dpiScaled(titlepane::ExtraHeight, hwnd_);
     measure();
     place(width_);
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -133,9 +147,10 @@ void TitlePane::layout() {
     for (size_t i = 0; i < items_.size(); ++i) items_[i].at = at[i];
     if (hint_ && !items_.empty()) {
         const Item& title = items_[0];
-        int x = titlepane::Inset + title.at.x + title.at.width - HintSize - 2;
+        const int size = dpiScaled(HintSize, hwnd_);
+        int x = titlepane::Inset + title.at.x + title.at.width - size - 2;
         if (x < titlepane::Inset) x = titlepane::Inset;
-        MoveWindow(hint_, x, (height_ - HintSize) / 2, HintSize, HintSize, TRUE);
+        MoveWindow(hint_, x, (height_ - size) / 2, size, size, TRUE);
     }
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -156,10 +171,7 @@ void TitlePane::setHint(const std::string& notes) {
             hint_ = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_BITMAP | BS_FLAT, 0, 0, HintSize, HintSize,
                                     hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(CMD_NOTEPAD)),
                                     GetModuleHandleA(nullptr), nullptr);
-            if (!hintPicture_)
-                hintPicture_ = static_cast<HBITMAP>(LoadImageA(resources_, MAKEINTRESOURCEA(IDB_NOTEPAD_HINT),
-                                                               IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-            if (hint_) SendMessageA(hint_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hintPicture_));
+            fitHintPicture();
             // Not "always": the tip shows only while the main window is active, so it
             // does not come back over the notepad the button has just opened.
             tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT,
@@ -202,7 +214,7 @@ RECT TitlePane::itemRect(size_t i) const {
     const int border = GetSystemMetrics(SM_CXBORDER);
     const Item& item = items_[i];
     int textRight = inner + item.at.x + item.at.width;
-    if (i == 0 && hint_) textRight -= HintSize + HintGap;
+    if (i == 0 && hint_) textRight -= dpiScaled(HintSize + HintGap, hwnd_);
     return RECT{inner + item.at.x + border + 2, inner, textRight, client.bottom - inner};
 }
 

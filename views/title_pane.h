@@ -56,6 +56,7 @@ private:
     void layout();
     void paint(HDC dc);
     void drawSeparator(HDC dc, int x, int top, int bottom);
+    void fitHintPicture();
     // Where item i's text is drawn, in client pixels.
     RECT itemRect(size_t i) const;
     void makeAccessible();

@@ -4,6 +4,7 @@
 #include "ports/settings_names.h"
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
+#include "shell/screen_dpi.h"
 
 namespace gw {
 namespace {
@@ -58,10 +59,8 @@ Toolbar* Toolbar::create(HWND parent, HINSTANCE resources, const std::string& pr
     auto* self = new Toolbar(hwnd, parent, resources);
     SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(hwnd, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    const std::string logoPath = programFolder + "\\Images\\tlogo.bmp";
-    self->logo_ = static_cast<HBITMAP>(
-        LoadImageA(nullptr, logoPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (self->logo_) blendIntoFace(self->logo_);
+    self->programFolder_ = programFolder;
+    self->loadLogo();
     self->loadPictures();
     self->loadDescription(descriptionId);
     std::string stored = self->order_;
@@ -77,19 +76,58 @@ Toolbar::~Toolbar() {
     if (hwnd_) DestroyWindow(hwnd_);
     if (images_) ImageList_Destroy(images_);
     if (logo_) DeleteObject(logo_);
+    if (font_) DeleteObject(font_);
 }
 
+// "Images\tlogo.bmp", or the one made for this DPI ("tlogo_150.bmp"); a folder that
+// has only the first (an older installation) keeps it.
+void Toolbar::loadLogo() {
+    if (logo_) DeleteObject(logo_);
+    logo_ = nullptr;
+    const int percent = pictureScaleFor(windowDpi(hwnd_));
+    for (int tried : {percent, 100}) {
+        const std::string path = programFolder_ + "\\Images\\" + scaledPictureName("tlogo", tried) + ".bmp";
+        logo_ = static_cast<HBITMAP>(
+            LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+        if (logo_) break;
+    }
+    if (logo_) blendIntoFace(logo_);
+}
+
+// The strip drawn for the window's DPI: 24 pixels at 100 %, the next larger size above.
 void Toolbar::loadPictures() {
-    SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE));
-    auto strip = static_cast<HBITMAP>(
-        LoadImageA(resources_, MAKEINTRESOURCEA(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const int size = toolbarPictureSize(windowDpi(hwnd_));
+    const std::string name = "TOOLBAR" + std::to_string(size);
+    auto strip = static_cast<HBITMAP>(LoadImageA(resources_,
+                                                 size == TOOLBAR_IMAGE_SIZE ? MAKEINTRESOURCEA(IDB_TOOLBAR) : name.c_str(),
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!strip) return;
-    images_ = ImageList_Create(TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, ILC_COLOR24 | ILC_MASK, TOOLBAR_IMAGE_COUNT, 0);
-    if (images_) {
-        ImageList_AddMasked(images_, strip, PictureBackground);
-        SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, TOOLBAR_IMAGE_COUNT, 0);
+    if (images) {
+        ImageList_AddMasked(images, strip, PictureBackground);
+        SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+        SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+        if (images_) ImageList_Destroy(images_);
+        images_ = images;
+        pictureSize_ = size;
     }
     DeleteObject(strip);
+}
+
+void Toolbar::dpiChanged(int fromDpi, int toDpi) {
+    // The control measures its buttons when they are added: take them off, change the
+    // pictures and the font, and put the same buttons back.
+    std::vector<TBBUTTON> buttons;
+    const int count = static_cast<int>(SendMessageA(hwnd_, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON b{};
+        if (SendMessageA(hwnd_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b))) buttons.push_back(b);
+    }
+    removeAllButtons();
+    rescaleControlFont(hwnd_, font_, fromDpi, toDpi);
+    loadPictures();
+    loadLogo();
+    addButtons(buttons);
 }
 
 void Toolbar::loadDescription(int descriptionId) {

@@ -34,6 +34,10 @@ public:
     int height() const override;
     void resize(int clientWidth, int clientHeight) override;
     bool handleNotify(void* header, long long& result) override;
+    void dpiChanged(int fromDpi, int toDpi) override;
+
+    // The size of the pictures now on the bar (they come in a few sizes, chosen by DPI).
+    int pictureSize() const { return pictureSize_; }
 
     // Writes the bar's order to "toolbar"/"state".
     void saveOrder();
@@ -46,6 +50,7 @@ public:
 private:
     Toolbar(HWND hwnd, HWND parent, HINSTANCE resources);
     void loadPictures();
+    void loadLogo();
     void loadDescription(int descriptionId);
     TBBUTTON buttonFor(int slot) const;
     void addButtons(const std::vector<TBBUTTON>& buttons);
@@ -67,6 +72,9 @@ private:
     HINSTANCE resources_ = nullptr;
     HIMAGELIST images_ = nullptr;
     HBITMAP logo_ = nullptr;
+    HFONT font_ = nullptr;  // set when the DPI changed; else the control's own
+    std::string programFolder_;
+    int pictureSize_ = 0;
     std::vector<toolbar::Slot> slots_;
     std::vector<int> stringIndex_[2];  // the control's text index of each slot's labels
     std::string order_;

@@ -44,13 +44,15 @@ void TimerWindow::create(TimerTool& tool) {
     HWND main = tool.mainWindow();
     if (!main) return;
     TimerWindow* window = new TimerWindow(tool);
+    window->dpi_ = gw::windowDpi(main);
+    window->makeDigitsFont();
     window->measure(main);
     window->placeFromSettings(main);
     RECT mr;
     GetWindowRect(main, &mr);
     HINSTANCE hostInstance = static_cast<HINSTANCE>(tool.svc().GetInstance(tool.host));
     window->hwnd_ = CreateWindowExA(0, ClassName, "Timer", WS_POPUP | WS_BORDER, mr.left + window->xOffset_ - 1,
-                                    mr.top + window->yOffset_ - 1, WindowWidth, window->height_, main, nullptr,
+                                    mr.top + window->yOffset_ - 1, window->px(WindowWidth), window->height_, main, nullptr,
                                     hostInstance, nullptr);
     if (!window->hwnd_) {
         delete window;
@@ -73,6 +75,7 @@ void TimerWindow::destroy(TimerTool& tool) {
         KillTimer(window->hwnd_, RaiseTimerId);
         SetWindowLongPtrA(window->hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
         SetWindowLongPtrA(window->hwnd_, GWLP_USERDATA, 0);
+        gw::forgetWindowDpi(window->hwnd_);
         DestroyWindow(window->hwnd_);
     }
     tool.tickTimer = 0;
@@ -88,11 +91,12 @@ TimerWindow::~TimerWindow() {
     }
     for (HBITMAP bitmap : {switchOn_, switchOff_, calculator_, board_})
         if (bitmap) DeleteObject(bitmap);
+    if (digits_) DeleteObject(digits_);
 }
 
 void TimerWindow::measure(HWND main) {
     HDC dc = GetDC(main);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    HGDIOBJ old = SelectObject(dc, digitsFont());
     TEXTMETRICA tm = {};
     GetTextMetricsA(dc, &tm);
     SIZE extent = {};
@@ -100,20 +104,21 @@ void TimerWindow::measure(HWND main) {
     SelectObject(dc, old);
     ReleaseDC(main, dc);
     charHeight_ = tm.tmHeight;
-    height_ = charHeight_ + 4 > 22 ? charHeight_ + 4 : 22;
-    int top = (height_ - charHeight_ - 2) / 2 - 1;
-    display_ = RECT{52, top, extent.cx + 62, top + charHeight_ + 2};
+    height_ = charHeight_ + px(4) > px(22) ? charHeight_ + px(4) : px(22);
+    int top = (height_ - charHeight_ - px(2)) / 2 - 1;
+    display_ = RECT{px(52), top, extent.cx + px(62), top + charHeight_ + px(2)};
 }
 
 void TimerWindow::placeFromSettings(HWND main) {
     RECT mr;
     GetWindowRect(main, &mr);
     int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
-    int x = clampToScreen(mr.left + (mr.right - mr.left - WindowWidth) / 2, WindowWidth, screenW);
+    const int width = px(WindowWidth);
+    int x = clampToScreen(mr.left + (mr.right - mr.left - width) / 2, width, screenW);
     int y = clampToScreen(mr.top + (mr.bottom - mr.top - height_) / 2, height_, screenH);
     int32_t xo = tool_.readSetting("xoffset", x - mr.left);
     if (mr.left + xo < 1) xo = 1 - mr.left;
-    if (mr.left + xo > screenW) xo = screenW - mr.left - WindowWidth;
+    if (mr.left + xo > screenW) xo = screenW - mr.left - width;
     int32_t yo = tool_.readSetting("yoffset", y - mr.top);
     if (mr.top + yo < 1) yo = 1 - mr.top;
     if (mr.top + yo > screenH) yo = screenH - height_ - mr.top;
@@ -124,12 +129,13 @@ void TimerWindow::placeFromSettings(HWND main) {
 bool TimerWindow::createControls() {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, tool_.module, nullptr);
-    int y = (height_ - ButtonHeight) / 2;
+    int y = (height_ - px(ButtonHeight)) / 2;
     for (const TimerButton& layout : TimerButtons) {
         // The face is a picture; the text names the button for the system's own
         // accessible object of a button window.
-        HWND button = CreateWindowExA(0, "BUTTON", layout.tip, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, layout.x, y, ButtonWidth,
-                                      ButtonHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
+        HWND button = CreateWindowExA(0, "BUTTON", layout.tip, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, px(layout.x), y,
+                                      px(ButtonWidth), px(ButtonHeight), hwnd_,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                       tool_.module, nullptr);
         if (!button || !tooltip_) continue;
         TTTOOLINFOA info = {};
@@ -141,12 +147,18 @@ bool TimerWindow::createControls() {
         info.lpszText = const_cast<char*>(layout.tip);
         SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
     }
-    switchOn_ = LoadBitmapA(tool_.module, "SWITCHON1");
-    switchOff_ = LoadBitmapA(tool_.module, "SWITCHOFF1");
-    calculator_ = LoadBitmapA(tool_.module, "CALCULATOR");
-    board_ = LoadBitmapA(tool_.module, "BOARD");
+    loadPictures();
     return tooltip_ != nullptr;
 }
+
+// After a DPI change: the buttons where createControls put them, at their new size.
+void TimerWindow::placeButtons() {
+    const int y = (height_ - px(ButtonHeight)) / 2;
+    for (const TimerButton& layout : TimerButtons)
+        MoveWindow(GetDlgItem(hwnd_, layout.id), px(layout.x), y, px(ButtonWidth), px(ButtonHeight), TRUE);
+}
+
+int TimerWindow::width() const { return px(WindowWidth); }
 
 void TimerWindow::showNoActivate() {
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "shell/window_dpi.h"
+
 namespace ovtimer {
 
 struct TimerTool;
@@ -21,6 +23,7 @@ public:
     static void destroy(TimerTool& tool);
 
     HWND hwnd() const { return hwnd_; }
+    int dpi() const { return dpi_; }
     int16_t xOffset() const { return xOffset_; }
     int16_t yOffset() const { return yOffset_; }
     void showNoActivate();
@@ -35,6 +38,14 @@ private:
     TimerWindow& operator=(const TimerWindow&) = delete;
 
     void measure(HWND main);
+    // DPI: sizes drawn at 96 DPI at the window's, the digits' font and the button faces for it.
+    int px(int pixels) const { return gw::scaleToDpi(pixels, dpi_); }
+    int width() const;
+    void makeDigitsFont();
+    HFONT digitsFont() const;
+    void loadPictures();
+    void placeButtons();
+    void onDpiChanged(WPARAM wParam, LPARAM lParam);
     void placeFromSettings(HWND main);
     bool createControls();
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -71,6 +82,8 @@ private:
         uint32_t elapsed = 0;
     } announced_;
     HBITMAP switchOn_ = nullptr, switchOff_ = nullptr, calculator_ = nullptr, board_ = nullptr;
+    int dpi_ = gw::BaseDpi;
+    HFONT digits_ = nullptr;  // null: the system font, made for this DPI already
 };
 
 }  // namespace ovtimer

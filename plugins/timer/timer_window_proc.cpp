@@ -52,6 +52,9 @@ LRESULT TimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) onCommand(LOWORD(wParam));
             return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(wParam, lParam);
+            return 0;
         case WM_GETOBJECT:
             if (static_cast<LONG>(lParam) == OBJID_CLIENT) return accessibleObject(wParam, lParam);
             break;
@@ -149,10 +152,11 @@ void TimerWindow::keepAboveOwner() {
 
 void TimerWindow::paintGrip(HDC dc, const RECT& client) {
     const int colours[3] = {COLOR_BTNHIGHLIGHT, COLOR_BTNFACE, COLOR_BTNSHADOW};
-    for (int y = client.top + 3; client.bottom - y > 4; y += 4) {
+    const int line = px(1);
+    for (int y = client.top + px(3); client.bottom - y > px(4); y += px(4)) {
         for (int i = 0; i < 3; ++i) {
-            RECT line = {4, y + i, 13, y + i + 1};
-            FillRect(dc, &line, GetSysColorBrush(colours[i]));
+            RECT band = {px(4), y + i * line, px(13), y + (i + 1) * line};
+            FillRect(dc, &band, GetSysColorBrush(colours[i]));
         }
     }
 }
@@ -177,11 +181,11 @@ void TimerWindow::paint() {
     char text[LtimTextSize];
     formatDisplay(tool_.scoreShown, tool_.currentScore, clock.elapsed, text);
     const COLORREF colour = tool_.scoreShown ? RGB(255, 255, 0) : clock.stopped ? RGB(255, 0, 0) : RGB(0, 255, 0);
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, digitsFont());
     SetTextColor(dc, colour);
     SetBkColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, OPAQUE);
-    ExtTextOutA(dc, display_.left + 5, display_.top + 1, ETO_CLIPPED, &display_, text,
+    ExtTextOutA(dc, display_.left + px(5), display_.top + px(1), ETO_CLIPPED, &display_, text,
                 static_cast<UINT>(lstrlenA(text)), nullptr);
     SelectObject(dc, oldFont);
     EndPaint(hwnd_, &ps);

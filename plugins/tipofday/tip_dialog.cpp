@@ -21,6 +21,8 @@ int placeOnScreen(int value, int size, int screen) {
 TipDialog::~TipDialog() {
     if (tipBrush_) DeleteObject(tipBrush_);
     if (headingBrush_) DeleteObject(headingBrush_);
+    if (bulb_) DeleteObject(bulb_);
+    if (tipFont_) DeleteObject(tipFont_);
 }
 
 void TipDialog::run(HWND owner) {
@@ -35,6 +37,12 @@ INT_PTR CALLBACK TipDialog::dialogProc(HWND dialog, UINT message, WPARAM wParam,
             SetWindowLongPtrA(dialog, DWLP_USER, lParam);
             self->dialog_ = dialog;
             self->initialise();
+            return TRUE;
+        case WM_DPICHANGED:
+            PostMessageA(dialog, RefitMessage, 0, 0);
+            return FALSE;  // the dialog scales itself and its controls first
+        case RefitMessage:
+            if (self) self->fitToDpi();
             return TRUE;
         case WM_CTLCOLORSTATIC:
             return self ? self->colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)) : FALSE;
@@ -58,8 +66,7 @@ void TipDialog::initialise() {
     centreOverOwner();
     int32_t stored = DefaultNextTip;
     host_->services->ReadSetting(host_, SettingsSection, NextTipValue, &stored);
-    SendDlgItemMessageA(dialog_, IDC_TIP_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                        FALSE);
+    fitToDpi();
     tipBrush_ = CreateSolidBrush(GetSysColor(COLOR_INFOBK));
     headingBrush_ = CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHT));
     showTip(firstTip(stored));

@@ -23,6 +23,11 @@ private:
     void showTip(int tip);
     INT_PTR colour(HDC dc, HWND control);
     void close();
+    // The bulb made for the dialog's DPI and the tip's font at it (tip_dpi.cpp).
+    void fitToDpi();
+
+    // Sent to itself after a DPI change, once the dialog has scaled its controls.
+    static constexpr UINT RefitMessage = WM_APP + 1;
 
     ToolHost* host_;
     HINSTANCE module_;
@@ -30,6 +35,8 @@ private:
     int tip_ = 0;
     HBRUSH tipBrush_ = nullptr;
     HBRUSH headingBrush_ = nullptr;
+    HBITMAP bulb_ = nullptr;
+    HFONT tipFont_ = nullptr;
 };
 
 }  // namespace ovtips

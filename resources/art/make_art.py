@@ -27,24 +27,54 @@ TEAL = (0, 128, 128)
 
 
 class Canvas:
-    def __init__(self, w, h, bg=WHITE):
-        self.w, self.h = w, h
-        self.px = [[bg] * w for _ in range(h)]
-        self.alpha = [[255] * w for _ in range(h)]
+    """A picture drawn in the coordinates of its 100 % size. With a scale the same
+    drawing lands on a canvas that many times larger: every rectangle, line width,
+    radius and corner is scaled, so each picture has one source for every size. At
+    scale 1 nothing is transformed, so the 100 % pictures stay exactly as they were."""
 
-    def set(self, x, y, c):
+    def __init__(self, w, h, bg=WHITE, scale=1):
+        self.s = scale
+        self.w, self.h = int(w * scale + 0.5), int(h * scale + 0.5)
+        self.px = [[bg] * self.w for _ in range(self.h)]
+        self.alpha = [[255] * self.w for _ in range(self.h)]
+
+    # -- device pixels
+    def put(self, x, y, c):
         if 0 <= x < self.w and 0 <= y < self.h:
             self.px[y][x] = c
             self.alpha[y][x] = 255
+
+    def fill(self, x0, y0, x1, y1, c):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                self.put(x, y, c)
+
+    # -- drawing coordinates
+    def span(self, a, b):
+        """Device pixels covered by the drawing's pixels a..b (at least one)."""
+        lo = int(round(a * self.s))
+        return lo, max(lo, int(round((b + 1) * self.s)) - 1)
+
+    def at(self, v):
+        """A pixel centre's position on the device."""
+        return (v + 0.5) * self.s - 0.5
+
+    def set(self, x, y, c):
+        if self.s == 1:
+            self.put(x, y, c)
+            return
+        (x0, x1), (y0, y1) = self.span(x, x), self.span(y, y)
+        self.fill(x0, y0, x1, y1, c)
 
     def clear_alpha(self):
         self.alpha = [[0] * self.w for _ in range(self.h)]
 
     def rect(self, x0, y0, x1, y1, c):
         """Filled rectangle, corners inclusive."""
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.set(x, y, c)
+        if x1 < x0 or y1 < y0:
+            return
+        (a0, a1), (b0, b1) = self.span(x0, x1), self.span(y0, y1)
+        self.fill(a0, b0, a1, b1, c)
 
     def frame(self, x0, y0, x1, y1, c):
         self.line(x0, y0, x1, y0, c)
@@ -57,6 +87,10 @@ class Canvas:
         self.frame(x0, y0, x1, y1, edge)
 
     def line(self, x0, y0, x1, y1, c, width=1):
+        # The pen is a square of the scaled width whose corner follows the line.
+        s = self.s
+        width = max(1, int(round(width * s)))
+        x0, y0, x1, y1 = (int(round(v * s)) for v in (x0, y0, x1, y1))
         dx, dy = abs(x1 - x0), -abs(y1 - y0)
         sx = 1 if x0 < x1 else -1
         sy = 1 if y0 < y1 else -1
@@ -64,7 +98,7 @@ class Canvas:
         while True:
             for ox in range(width):
                 for oy in range(width):
-                    self.set(x0 + ox, y0 + oy, c)
+                    self.put(x0 + ox, y0 + oy, c)
             if x0 == x1 and y0 == y1:
                 break
             e2 = 2 * err
@@ -76,19 +110,22 @@ class Canvas:
                 y0 += sy
 
     def disk(self, cx, cy, r, c):
+        cx, cy, r = self.at(cx), self.at(cy), r * self.s
         for y in range(int(cy - r) - 1, int(cy + r) + 2):
             for x in range(int(cx - r) - 1, int(cx + r) + 2):
                 if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
-                    self.set(x, y, c)
+                    self.put(x, y, c)
 
     def ring(self, cx, cy, r, c, thick=1.0):
+        cx, cy, r, thick = self.at(cx), self.at(cy), r * self.s, thick * self.s
         for y in range(int(cy - r) - 1, int(cy + r) + 2):
             for x in range(int(cx - r) - 1, int(cx + r) + 2):
                 d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
                 if r - thick <= d <= r:
-                    self.set(x, y, c)
+                    self.put(x, y, c)
 
     def polygon(self, pts, c):
+        pts = [(int(round(self.at(x))), int(round(self.at(y)))) for (x, y) in pts]
         ys = [p[1] for p in pts]
         for y in range(min(ys), max(ys) + 1):
             xs = []
@@ -101,9 +138,10 @@ class Canvas:
             xs.sort()
             for i in range(0, len(xs) - 1, 2):
                 for x in range(int(round(xs[i])), int(round(xs[i + 1])) + 1):
-                    self.set(x, y, c)
+                    self.put(x, y, c)
 
     def blit(self, other, ox, oy):
+        """Copies another canvas to device position (ox, oy)."""
         for y in range(other.h):
             for x in range(other.w):
                 self.px[oy + y][ox + x] = other.px[y][x]
@@ -189,12 +227,12 @@ def save(name, data):
 
 # ---------------------------------------------------------------- drawings
 
-def tile(bg=LIGHT):
-    return Canvas(24, 24, bg)
+def tile(bg=LIGHT, s=1):
+    return Canvas(24, 24, bg, s)
 
 
-def draw_open():
-    c = tile()
+def draw_open(s=1):
+    c = tile(s=s)
     c.polygon([(2, 7), (9, 7), (11, 9), (20, 9), (20, 20), (2, 20)], GOLD)
     c.frame(2, 7, 20, 20, BLACK)
     c.polygon([(5, 12), (23, 12), (19, 20), (2, 20)], YELLOW)
@@ -211,22 +249,22 @@ def draw_disk(c):
     c.box(6, 13, 17, 20, LIGHT)
 
 
-def draw_save_as():
-    c = tile()
+def draw_save_as(s=1):
+    c = tile(s=s)
     draw_disk(c)
     c.line(14, 22, 22, 14, BROWN, 2)
     c.set(13, 23, BLACK)
     return c
 
 
-def draw_save():
-    c = tile()
+def draw_save(s=1):
+    c = tile(s=s)
     draw_disk(c)
     return c
 
 
-def draw_print():
-    c = tile()
+def draw_print(s=1):
+    c = tile(s=s)
     c.box(6, 2, 17, 9, WHITE)
     c.box(2, 9, 21, 17, GREY)
     c.rect(17, 11, 19, 12, GREEN)
@@ -236,8 +274,8 @@ def draw_print():
     return c
 
 
-def draw_pencil():
-    c = tile()
+def draw_pencil(s=1):
+    c = tile(s=s)
     c.polygon([(17, 2), (22, 7), (8, 21), (3, 16)], YELLOW)
     c.line(17, 2, 22, 7, BLACK)
     c.line(22, 7, 8, 21, BLACK)
@@ -248,8 +286,8 @@ def draw_pencil():
     return c
 
 
-def draw_options():
-    c = tile()
+def draw_options(s=1):
+    c = tile(s=s)
     c.disk(12, 12, 9, DARK)
     for (dx, dy) in ((0, -10), (0, 10), (-10, 0), (10, 0), (7, 7), (-7, -7), (7, -7), (-7, 7)):
         c.disk(12 + dx * 0.9, 12 + dy * 0.9, 2.2, DARK)
@@ -257,8 +295,8 @@ def draw_options():
     return c
 
 
-def draw_magnifier(plus):
-    c = tile()
+def draw_magnifier(plus, s=1):
+    c = tile(s=s)
     c.disk(10, 10, 7, WHITE)
     c.ring(10, 10, 7.5, BLACK, 2)
     c.line(15, 15, 21, 21, BROWN, 3)
@@ -268,8 +306,8 @@ def draw_magnifier(plus):
     return c
 
 
-def draw_entire():
-    c = tile()
+def draw_entire(s=1):
+    c = tile(s=s)
     c.box(5, 5, 18, 18, WHITE)
     for v in (9, 14):
         c.line(v, 5, v, 18, BLACK)
@@ -281,15 +319,15 @@ def draw_entire():
     return c
 
 
-def draw_delete():
-    c = tile()
+def draw_delete(s=1):
+    c = tile(s=s)
     c.line(4, 4, 19, 19, RED, 3)
     c.line(19, 4, 4, 19, RED, 3)
     return c
 
 
-def draw_notepad():
-    c = tile()
+def draw_notepad(s=1):
+    c = tile(s=s)
     c.box(4, 2, 19, 21, WHITE)
     for y in range(6, 20, 3):
         c.line(6, y, 17, y, BLUE)
@@ -297,15 +335,15 @@ def draw_notepad():
     return c
 
 
-def draw_check():
-    c = tile()
+def draw_check(s=1):
+    c = tile(s=s)
     c.line(3, 12, 9, 19, GREEN, 3)
     c.line(9, 19, 20, 4, GREEN, 3)
     return c
 
 
-def draw_reveal():
-    c = tile()
+def draw_reveal(s=1):
+    c = tile(s=s)
     c.polygon([(1, 12), (7, 6), (17, 6), (23, 12), (17, 18), (7, 18)], WHITE)
     c.line(1, 12, 7, 6, BLACK)
     c.line(7, 6, 17, 6, BLACK)
@@ -318,8 +356,8 @@ def draw_reveal():
     return c
 
 
-def draw_unlock():
-    c = tile()
+def draw_unlock(s=1):
+    c = tile(s=s)
     c.box(3, 11, 16, 22, GOLD)
     c.disk(9.5, 16, 1.8, BLACK)
     c.line(9, 17, 9, 20, BLACK)
@@ -329,8 +367,8 @@ def draw_unlock():
     return c
 
 
-def draw_erase():
-    c = tile()
+def draw_erase(s=1):
+    c = tile(s=s)
     c.polygon([(12, 3), (21, 12), (12, 21), (3, 12)], PINK)
     c.polygon([(3, 12), (8, 7), (17, 16), (12, 21)], WHITE)
     c.line(12, 3, 21, 12, BLACK)
@@ -341,15 +379,20 @@ def draw_erase():
     return c
 
 
-def toolbar_strip():
+# The toolbar's picture sizes, each drawn from the same source as the 24-pixel one.
+TOOLBAR_SIZES = (16, 24, 32, 48)
+
+
+def toolbar_strip(size=24):
     # Index order is fixed by the toolbar description text.
-    tiles = [draw_open(), draw_save_as(), draw_print(), draw_save(), draw_pencil(),
-             draw_options(), draw_magnifier(True), draw_magnifier(False), draw_entire(),
-             draw_delete(), draw_notepad(), draw_check(), draw_reveal(), draw_unlock(),
-             draw_erase()]
-    strip = Canvas(24 * len(tiles), 24, LIGHT)
+    s = size / 24
+    tiles = [draw_open(s), draw_save_as(s), draw_print(s), draw_save(s), draw_pencil(s),
+             draw_options(s), draw_magnifier(True, s), draw_magnifier(False, s), draw_entire(s),
+             draw_delete(s), draw_notepad(s), draw_check(s), draw_reveal(s), draw_unlock(s),
+             draw_erase(s)]
+    strip = Canvas(size * len(tiles), size, LIGHT)
     for i, t in enumerate(tiles):
-        strip.blit(t, 24 * i, 0)
+        strip.blit(t, size * i, 0)
     return strip
 
 
@@ -389,8 +432,8 @@ def blank_button(down):
     return c
 
 
-def notepad_hint():
-    c = Canvas(16, 16, LIGHT)
+def notepad_hint(s=1):
+    c = Canvas(16, 16, LIGHT, s)
     c.box(2, 1, 13, 14, YELLOW)
     for y in range(4, 13, 3):
         c.line(4, y, 11, y, DARK)
@@ -411,9 +454,9 @@ def happy_face():
     return c
 
 
-def layout_picture(code):
+def layout_picture(code, s=1):
     """64x48: grid (with a prompt bar) and the Across/Down lists, arranged like the layout."""
-    c = Canvas(64, 48, WHITE)
+    c = Canvas(64, 48, WHITE, s)
     c.frame(0, 0, 63, 47, BLACK)
 
     def grid(x0, y0, x1, y1):
@@ -460,9 +503,9 @@ def layout_picture(code):
     return c
 
 
-def print_position(code):
+def print_position(code, s=1):
     """40x52 page with the grid in one corner and clue lines elsewhere."""
-    c = Canvas(40, 52, LIGHT)
+    c = Canvas(40, 52, LIGHT, s)
     c.box(1, 1, 38, 50, WHITE)
     left = code in ("GTL", "GBL")
     top = code in ("GTL", "GTR")
@@ -597,10 +640,10 @@ LOGO_LETTERS = {
 }
 
 
-def toolbar_logo():
+def toolbar_logo(s=1):
     """The picture in the toolbar's free space: a small solved corner of a grid and
     the program's name. The grey background becomes the bar's face when loaded."""
-    c = Canvas(136, 32, LIGHT)
+    c = Canvas(136, 32, LIGHT, s)
     # Blocks, the current word (pale) and the cursor square (yellow).
     pattern = ("...#", ".#..", "wwcw", "#...")
     cell = 7
@@ -623,15 +666,47 @@ def toolbar_logo():
     return c
 
 
+# The display scales beyond 100 % that pictures other than the toolbar's are made for.
+PICTURE_SCALES = (125, 150, 200, 250)
+LAYOUT_CODES = ("ABDB", "ATDT", "ATDB", "ALDL", "ARDR", "ALDR", "ADSH", "ADSV", "ASDS")
+PRINT_CODES = ("GTL", "GBL", "GTR", "GBR")
+
+
+def save_scaled_pictures():
+    """The larger sizes go to dpi/, with the resource script that names them: a
+    picture "NAME" at 150 % is the resource "NAME_150"."""
+    os.makedirs(os.path.join(HERE, "dpi"), exist_ok=True)
+    lines = ["// Made by make_art.py: the pictures for screens above 100 %. Do not edit.\n"]
+    for size in TOOLBAR_SIZES:
+        if size != 24:
+            save("dpi/toolbar%d.bmp" % size, bmp_bytes(toolbar_strip(size)))
+            lines.append('TOOLBAR%d BITMAP "art/dpi/toolbar%d.bmp"\n' % (size, size))
+    for percent in PICTURE_SCALES:
+        s = percent / 100
+        save("dpi/tlogo_%d.bmp" % percent, bmp_bytes(toolbar_logo(s)))
+        save("dpi/notepad_hint_%d.bmp" % percent, bmp_bytes(notepad_hint(s)))
+        lines.append('NOTEPADHINT_%d BITMAP "art/dpi/notepad_hint_%d.bmp"\n' % (percent, percent))
+        for code in LAYOUT_CODES:
+            name = "layout_%s_%d.bmp" % (code.lower(), percent)
+            save("dpi/" + name, bmp_bytes(layout_picture(code, s)))
+            lines.append('%s_%d BITMAP "art/dpi/%s"\n' % (code, percent, name))
+        for code in PRINT_CODES:
+            name = "print_%s_%d.bmp" % (code.lower(), percent)
+            save("dpi/" + name, bmp_bytes(print_position(code, s)))
+            lines.append('%s_%d BITMAP "art/dpi/%s"\n' % (code, percent, name))
+    save("dpi/pictures.rc", "".join(lines).encode())
+
+
 def main():
     save("toolbar.bmp", bmp_bytes(toolbar_strip()))
     save("notepad_hint.bmp", bmp_bytes(notepad_hint()))
     save("tlogo.bmp", bmp_bytes(toolbar_logo()))
     save("happyface.bmp", bmp_bytes(happy_face()))
-    for code in ("ABDB", "ATDT", "ATDB", "ALDL", "ARDR", "ALDR", "ADSH", "ADSV", "ASDS"):
+    for code in LAYOUT_CODES:
         save("layout_%s.bmp" % code.lower(), bmp_bytes(layout_picture(code)))
-    for code in ("GTL", "GBL", "GTR", "GBR"):
+    for code in PRINT_CODES:
         save("print_%s.bmp" % code.lower(), bmp_bytes(print_position(code)))
+    save_scaled_pictures()
 
     for name, draw in SIMPLE_BUTTONS:
         t = draw()
@@ -646,8 +721,8 @@ def main():
         return ico_bytes([(cv, icon_image_32(cv)) for cv, _ in imgs])
 
     save("gridwell.ico", icon(app_icon, (32, 16)))
-    save("rebus.ico", icon(rebus_icon, (16,)))
-    save("symbols.ico", icon(symbol_icon, (16,)))
+    save("rebus.ico", icon(rebus_icon, (16, 24, 32, 40)))
+    save("symbols.ico", icon(symbol_icon, (16, 24, 32, 40)))
 
     for name, cv, hot in (("split_stacked.cur", split_cursor(True), (15, 15)),
                           ("split_side.cur", split_cursor(False), (15, 15)),

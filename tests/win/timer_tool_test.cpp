@@ -399,4 +399,40 @@ TEST_F(TimerToolTest, AddToScoreBoardListsWhatTheDialogShows) {
     }
 }
 
+// Moved to a 192-DPI monitor the window takes the suggested corner at twice its size,
+// its buttons double and its digits' font grows with it; moved back, it is as it was.
+TEST_F(TimerToolTest, ADpiChangeMeasuresTheWindowAndButtonsForTheNewDpi) {
+    open("754,1");
+    HWND timer = timerWindow();
+    ASSERT_NE(timer, nullptr);
+    auto rectOf = [](HWND w) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        return r;
+    };
+    const RECT before = rectOf(timer);
+    const RECT button = rectOf(GetDlgItem(timer, 101));  // the On/Off switch
+    const int height = before.bottom - before.top;
+    ASSERT_EQ(button.right - button.left, 26);
+
+    RECT suggested{before.left + 40, before.top + 30, before.left + 40 + 340, before.top + 30 + 2 * height};
+    SendMessageA(timer, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    const RECT after = rectOf(timer);
+    EXPECT_EQ(after.left, suggested.left);
+    EXPECT_EQ(after.top, suggested.top);
+    EXPECT_EQ(after.right - after.left, 340);
+    EXPECT_NEAR(after.bottom - after.top, 2 * height, 4) << "the height follows the digits' font";
+    const RECT big = rectOf(GetDlgItem(timer, 101));
+    EXPECT_EQ(big.right - big.left, 52);
+    EXPECT_EQ(big.bottom - big.top, 30);
+    EXPECT_GE(big.top, after.top);
+    EXPECT_LE(big.bottom, after.bottom);
+
+    SendMessageA(timer, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&before));
+    const RECT back = rectOf(timer);
+    EXPECT_TRUE(EqualRect(&back, &before));
+    EXPECT_EQ(rectOf(GetDlgItem(timer, 101)).right - rectOf(GetDlgItem(timer, 101)).left, 26);
+    close();
+}
+
 }  // namespace

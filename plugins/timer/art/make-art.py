@@ -1,73 +1,70 @@
 #!/usr/bin/env python3
-"""Draws the timer's button faces (26x15, 24-bit BMP) and its switch click (WAVE).
-Run from this folder; the outputs are committed, this is how they were made."""
-import math, struct, wave
+"""Draws the timer's button faces (26x15 at 100 %, 24-bit BMP; larger sizes for high-DPI
+screens in dpi/) and its switch click (WAVE). Run from this folder; the outputs are
+committed, this is how they were made."""
+import math, os, sys, wave
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "resources", "art"))
+from make_art import Canvas, bmp_bytes, PICTURE_SCALES  # noqa: E402
 
 W, H = 26, 15
 FACE, LIGHT, SHADOW, DARK, BLACK = (192, 192, 192), (255, 255, 255), (128, 128, 128), (64, 64, 64), (0, 0, 0)
 
-def canvas():
-    px = [[FACE] * W for _ in range(H)]
-    for x in range(W):
-        px[0][x] = LIGHT; px[H - 1][x] = DARK; px[H - 2][x] = SHADOW if 0 < x < W - 1 else px[H - 2][x]
-    for y in range(H):
-        px[y][0] = LIGHT; px[y][W - 1] = DARK
-        if 0 < y < H - 1: px[y][W - 2] = SHADOW
-    return px
 
-def rect(px, x0, y0, x1, y1, c):
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            px[y][x] = c
+def canvas(s):
+    c = Canvas(W, H, FACE, s)
+    c.rect(0, 0, W - 1, 0, LIGHT)
+    c.rect(0, H - 1, W - 1, H - 1, DARK)
+    c.rect(1, H - 2, W - 2, H - 2, SHADOW)
+    c.rect(0, 0, 0, H - 1, LIGHT)
+    c.rect(W - 1, 0, W - 1, H - 1, DARK)
+    c.rect(W - 2, 1, W - 2, H - 2, SHADOW)
+    return c
 
-def frame(px, x0, y0, x1, y1, c):
-    for x in range(x0, x1 + 1): px[y0][x] = c; px[y1][x] = c
-    for y in range(y0, y1 + 1): px[y][x0] = c; px[y][x1] = c
 
-def save(name, px):
-    row = W * 3 + (-(W * 3)) % 4
-    data = b""
-    for y in range(H - 1, -1, -1):
-        line = b"".join(bytes((b, g, r)) for (r, g, b) in px[y])
-        data += line + b"\0" * (row - len(line))
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    open(name, "wb").write(header + info + data)
-
-def switch(on):
-    px = canvas()
-    rect(px, 4, 4, 21, 10, DARK)            # slot
-    rect(px, 5, 5, 20, 9, (96, 96, 96))
+def switch(on, s=1):
+    c = canvas(s)
+    c.rect(4, 4, 21, 10, DARK)            # slot
+    c.rect(5, 5, 20, 9, (96, 96, 96))
     lamp = (0, 200, 0) if on else (220, 0, 0)
     kx = 13 if on else 4
-    rect(px, kx, 3, kx + 8, 11, FACE)        # knob
-    frame(px, kx, 3, kx + 8, 11, BLACK)
-    rect(px, kx + 3, 5, kx + 5, 9, lamp)
-    return px
+    c.rect(kx, 3, kx + 8, 11, FACE)        # knob
+    c.frame(kx, 3, kx + 8, 11, BLACK)
+    c.rect(kx + 3, 5, kx + 5, 9, lamp)
+    return c
 
-def calculator():
-    px = canvas()
-    rect(px, 8, 2, 17, 12, DARK)
-    rect(px, 9, 3, 16, 5, (160, 220, 160))   # display
+
+def calculator(s=1):
+    c = canvas(s)
+    c.rect(8, 2, 17, 12, DARK)
+    c.rect(9, 3, 16, 5, (160, 220, 160))   # display
     for ky in (7, 9, 11):
         for kx in (9, 12, 15):
-            rect(px, kx, ky, kx + 1, ky, LIGHT)
-    return px
+            c.rect(kx, ky, kx + 1, ky, LIGHT)
+    return c
 
-def board():
-    px = canvas()
-    rect(px, 6, 2, 19, 12, LIGHT)
-    frame(px, 6, 2, 19, 12, BLACK)
-    rect(px, 7, 3, 18, 4, (0, 0, 160))        # heading
+
+def board(s=1):
+    c = canvas(s)
+    c.rect(6, 2, 19, 12, LIGHT)
+    c.frame(6, 2, 19, 12, BLACK)
+    c.rect(7, 3, 18, 4, (0, 0, 160))        # heading
     for y in (6, 8, 10):
-        rect(px, 8, y, 10, y, (200, 0, 0))
-        rect(px, 12, y, 17, y, SHADOW)
-    return px
+        c.rect(8, y, 10, y, (200, 0, 0))
+        c.rect(12, y, 17, y, SHADOW)
+    return c
 
-save("switchon.bmp", switch(True))
-save("switchoff.bmp", switch(False))
-save("calculator.bmp", calculator())
-save("board.bmp", board())
+
+PICTURES = (("switchon", "SWITCHON1", lambda s: switch(True, s)), ("switchoff", "SWITCHOFF1", lambda s: switch(False, s)),
+            ("calculator", "CALCULATOR", calculator), ("board", "BOARD", board))
+os.makedirs("dpi", exist_ok=True)
+lines = ["// Made by make-art.py: the button faces for screens above 100 %. Do not edit.\n"]
+for name, resource, draw in PICTURES:
+    open(name + ".bmp", "wb").write(bmp_bytes(draw(1)))
+    for percent in PICTURE_SCALES:
+        open("dpi/%s_%d.bmp" % (name, percent), "wb").write(bmp_bytes(draw(percent / 100)))
+        lines.append('%s_%d BITMAP "art/dpi/%s_%d.bmp"\n' % (resource, percent, name, percent))
+open("dpi/pictures.rc", "w").write("".join(lines))
 
 # A short mechanical click: a decaying burst with a low thump under it.
 rate, samples = 22050, 22050 * 45 // 1000
