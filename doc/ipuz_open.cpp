@@ -13,14 +13,6 @@ namespace {
 
 constexpr size_t MaxIpuzFileSize = 8u << 20;  // a 39 by 39 crossword is well under 1 MB
 
-bool endsWithNoCase(const std::string& s, const char* tail) {
-    const size_t n = std::char_traits<char>::length(tail);
-    if (s.size() < n) return false;
-    for (size_t i = 0; i < n; ++i)
-        if (std::tolower(static_cast<unsigned char>(s[s.size() - n + i])) != tail[i]) return false;
-    return true;
-}
-
 }  // namespace
 
 bool isIpuzName(const std::string& path) { return endsWithNoCase(path, ".ipuz"); }
@@ -35,12 +27,7 @@ bool startsLikeIpuz(const std::string& head) {
 
 bool looksLikeIpuzFile(const std::string& path) {
     if (isIpuzName(path)) return true;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    char head[64];
-    const size_t n = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
-    return startsLikeIpuz(std::string(head, n));
+    return startsLikeIpuz(readFileHead(path, 64));
 }
 
 std::unique_ptr<PuzzleFileImage> readIpuzFile(const std::string& path, std::string& message) {
