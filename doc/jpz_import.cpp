@@ -32,16 +32,6 @@ bool readRange(const std::string& s, int size, int& first, int& last) {
     return *stop == '\0' && first >= 1 && last >= 1 && first <= size && last <= size;
 }
 
-// Text content as HTML again: markup the file holds as elements becomes tags, and the
-// characters the parser decoded are escaped, so the shared markup reading sees one form.
-void appendEscaped(std::string& html, const std::string& text) {
-    for (char c : text) {
-        if (c == '&') html += "&amp;";
-        else if (c == '<') html += "&lt;";
-        else html += c;
-    }
-}
-
 class JpzReader {
 public:
     explicit JpzReader(XmlPullReader& xml) : xml_(xml) {}
@@ -110,7 +100,9 @@ std::string JpzReader::html() {
     const int depth = xml_.depth();
     for (;;) {
         const XmlNode node = step();
-        if (node == XmlNode::Text) appendEscaped(out, xml_.text());
+        // Text goes as it is: some files escape their markup (or their character
+        // references) once more, and the markup reading takes either form.
+        if (node == XmlNode::Text) out += xml_.text();
         else if (node == XmlNode::Start) out += "<" + xml_.localName() + ">";
         else if (node == XmlNode::End && xml_.depth() == depth) return out;
         else if (node == XmlNode::End && xml_.localName() != "br") out += "</" + xml_.localName() + ">";
@@ -122,7 +114,9 @@ void JpzReader::readRoot() {
     XmlNode node;
     while ((node = step()) != XmlNode::Start)
         if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, xml_.errorLine());
-    const std::string root = xml_.localName();
+    const std::string root = xml_.localName(), space = xml_.namespaceUri();
+    if (!space.empty() && space.rfind("http://crossword.info/", 0) != 0)
+        refuseImport(IDS_JPZ_NOT_JPZ, shown(root).c_str());
     if (root == "rectangular-puzzle") return readPuzzle();
     if (root != "crossword-compiler-applet" && root != "crossword-compiler")
         refuseImport(IDS_JPZ_NOT_JPZ, shown(root).c_str());

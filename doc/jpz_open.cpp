@@ -6,13 +6,11 @@
 #include "doc/text_import.h"
 #include "doc/whole_file.h"
 #include "doc/zip_member.h"
-#include "ports/core_context.h"
 #include "resources/string_table.h"
 
 namespace gw {
 namespace {
 
-constexpr size_t MaxJpzFileSize = 8u << 20;  // a 39 by 39 crossword is well under 1 MB
 constexpr size_t SniffSize = 4096;           // room for a declaration and comments before the root
 
 bool at(const std::string& s, size_t i, const char* text) { return s.compare(i, std::char_traits<char>::length(text), text) == 0; }
@@ -64,7 +62,7 @@ bool looksLikeJpzFile(const std::string& path) {
     // Any zip archive: only one holding a puzzle's XML is one.
     std::vector<uint8_t> bytes;
     std::string xml;
-    return readWholeFile(path, MaxJpzFileSize, bytes) == WholeFile::Ok &&
+    return readWholeFile(path, MaxUnzippedSize, bytes) == WholeFile::Ok &&
            unzipSingleFile(std::string(bytes.begin(), bytes.end()), xml) == ZipFault::None && startsLikeJpzXml(xml.substr(0, SniffSize));
 }
 
@@ -80,28 +78,14 @@ std::unique_ptr<PuzzleFileImage> convertJpz(const std::string& bytes, std::strin
 }
 
 std::unique_ptr<PuzzleFileImage> readJpzFile(const std::string& path, std::string& message) {
-    std::vector<uint8_t> bytes;
-    switch (readWholeFile(path, MaxJpzFileSize, bytes)) {
-        case WholeFile::Ok:
-            return convertJpz(std::string(bytes.begin(), bytes.end()), message);
-        case WholeFile::TooLarge:
-            message = stringText(IDS_JPZ_TOO_BIG);
-            return nullptr;
-        default:
-            message = std::string(stringText(IDS_CANNOT_OPEN_READ)) + path;
-            return nullptr;
-    }
+    return readImportFile(path, IDS_JPZ_TOO_BIG, convertJpz, message);
 }
 
 bool importJpzPuzzle(const std::string& path) {
     std::string message;
     std::unique_ptr<PuzzleFileImage> image = readJpzFile(path, message);
-    if (!image) {
-        ui().warning(message);
-        return false;
-    }
     // "x.jpz" and "x.xml" are saved as "x.puz".
-    return openImportedPuzzle(std::move(image), importedPuzzlePath(path));
+    return openImportOrWarn(std::move(image), message, importedPuzzlePath(path));
 }
 
 }  // namespace gw

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "doc/file_image.h"
+#include "grid_image.h"
 #include "doc/jpz_import.h"
 #include "doc/puzzle_document.h"
 #include "doc/zip_member.h"
@@ -28,11 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (message.empty()) __builtin_trap();
         return 0;
     }
-    const int w = image->header.width(), h = image->header.height();
-    if (w < 1 || w > 39 || h < 1 || h > 39) __builtin_trap();
-    const size_t cells = size_t(w) * size_t(h);
-    if (image->solution.size() != cells || image->fill.size() != cells) __builtin_trap();
-    if (image->clues.size() != size_t(image->header.clueCount())) __builtin_trap();
+    gw::fuzz::checkImportedShape(*image);
 
     gw::SilentServices services;
     gw::core().ui = &services;

@@ -41,7 +41,7 @@ const char* const Puzzle = R"(
         <word id="4" x="1-3" y="3"/>
         <clues ordering="normal"><title><b>Across</b></title>
           <clue word="1" number="1" format="3"><i>Feline</i></clue>
-          <clue word="4" number="3">Tee, oh,<br/>one</clue></clues>
+          <clue word="4" number="3">Tee, oh,<br/>&lt;i&gt;one&lt;/i&gt;</clue></clues>
         <clues ordering="normal"><title>Down</title>
           <clue word="2" number="1" format="3">Kayak sort (3)</clue>
           <clue word="3" number="2"><![CDATA[Second & down]]></clue></clues>
@@ -109,6 +109,7 @@ TEST(JpzImport, RefusesWithMessagesNamingWhatAndWhere) {
         {"", "empty"},
         {"<!DOCTYPE r [<!ENTITY a \"aaaa\">]><rectangular-puzzle>&a;</rectangular-puzzle>", "XML goes wrong"},
         {"<html><body/></html>", "holds \"html\""},
+        {"<rectangular-puzzle xmlns=\"http://example.com/\"/>", "holds \"rectangular-puzzle\""},
         {replaced(replaced(p, "<crossword>", "<acrostic>"), "</crossword>", "</acrostic>"), "kind \"acrostic\""},
         {replaced(p, R"(<cell x="3" y="2" solution="O"/>)", R"(<cell x="3" y="2" solution="O" left-bar="true"/>)"),
          "row 2, column 3 has a bar"},
