@@ -26,7 +26,8 @@ PACKAGES=(
   # (the Windows builds link the static zlib of libz-mingw-w64-dev and read XML with XmlLite)
   libxml2-dev zlib1g-dev libz-mingw-w64-dev
   # the Linux desktop install: desktop entry check, MIME database and default handlers
-  desktop-file-utils shared-mime-info xdg-utils
+  # (gio is what xdg-mime asks for a file's type on GNOME, Debian's desktop)
+  desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
 )
 
 missing=()

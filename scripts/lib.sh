@@ -71,6 +71,28 @@ clone_prefix() {
   if [ -d "$src/drive_c/ProgramData" ]; then cp -a "$src/drive_c/ProgramData" "$dst/drive_c/" || return 1; fi
 }
 
+# has_target BUILD_DIR NAME: whether the configured build has that target.
+has_target() {
+  cmake --build "$1" --target help 2>/dev/null >"$1/targets.txt"
+  grep -q "^\.\.\. $2\$" "$1/targets.txt"
+}
+
+# build_windows_program SOURCE_DIR BUILD_DIR JOBS TARGET...: a Release mingw x64 build in
+# BUILD_DIR (configure log beside it) of those of the targets the tree has.
+build_windows_program() {
+  local src=$1 dir=$2 jobs=$3 t targets=()
+  shift 3
+  mkdir -p "$(dirname "$dir")"
+  cmake -S "$src" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-x64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DGW_BENCH=OFF >"$dir.configure.log" 2>&1 \
+    || { cat "$dir.configure.log"; echo "cmake configure failed"; return 1; }
+  for t in "$@"; do
+    has_target "$dir" "$t" && targets+=("$t")
+  done
+  [ ${#targets[@]} -eq 0 ] && return 0
+  cmake --build "$dir" -j "$jobs" --target "${targets[@]}" || { echo "build failed"; return 1; }
+}
+
 # Stops the wineserver (and every Wine process) of one prefix.
 stop_prefix() {
   [ -d "$1" ] && WINEPREFIX=$1 "$WINE_SERVER" -k 2>/dev/null

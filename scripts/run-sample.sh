@@ -22,23 +22,8 @@ bash "$ROOT/scripts/install-deps.sh" || { echo "installing the dependencies fail
 
 # Only the deliverables: gridwell.exe and the plug-ins, as far as they exist yet.
 echo "== building the Windows program (build/win64)"
-mkdir -p "$BUILD"
-cmake -S "$ROOT" -B "$BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DGW_BENCH=OFF >"$BUILD/win64.configure.log" 2>&1 \
-  || { cat "$BUILD/win64.configure.log"; echo "cmake configure failed"; exit 1; }
-has_target() {  # has_target DIR NAME
-  cmake --build "$1" --target help 2>/dev/null >"$1/targets.txt"
-  grep -q "^\.\.\. $2\$" "$1/targets.txt"
-}
-targets=()
-for t in gridwell OVtimer OVtipofday; do
-  has_target "$BUILD/win64" "$t" && targets+=("$t")
-done
-
+build_windows_program "$ROOT" "$BUILD/win64" "$JOBS" gridwell OVtimer OVtipofday || exit 1
 EXE=$BUILD/win64/bin/gridwell.exe
-if [ ${#targets[@]} -gt 0 ]; then
-  cmake --build "$BUILD/win64" -j "$JOBS" --target "${targets[@]}" || { echo "build failed"; exit 1; }
-fi
 
 if [ ! -f "$EXE" ]; then
   # The Windows front end is not in this tree yet: show what the core makes of the sample.
