@@ -3,6 +3,7 @@
 // and the clues placed by the squares their words start on.
 #include "doc/jpz_import.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <utility>
@@ -34,7 +35,8 @@ bool readRange(const std::string& s, int size, int& first, int& last) {
 
 class JpzReader {
 public:
-    explicit JpzReader(XmlPullReader& xml) : xml_(xml) {}
+    // lineOffset: lines taken off the text before the parser saw it.
+    JpzReader(XmlPullReader& xml, int lineOffset) : xml_(xml), lineOffset_(lineOffset) {}
     std::unique_ptr<PuzzleFileImage> convert();
 
 private:
@@ -52,6 +54,7 @@ private:
     };
 
     XmlPullReader& xml_;
+    int lineOffset_;
     ImportedGrid grid_;
     bool haveGrid_ = false;
     std::map<std::string, WordCells> words_;
@@ -59,6 +62,7 @@ private:
     std::string title_, creator_, copyright_, description_, instructions_;
 
     XmlNode step();
+    int errorLine() const { return std::max(1, xml_.errorLine()) + lineOffset_; }
     template <typename OnChild>
     void children(OnChild onChild);
     void skip() {
@@ -78,7 +82,7 @@ private:
 
 XmlNode JpzReader::step() {
     const XmlNode node = xml_.next();
-    if (node == XmlNode::Error) refuseImport(IDS_JPZ_NOT_XML, xml_.errorLine());
+    if (node == XmlNode::Error) refuseImport(IDS_JPZ_NOT_XML, errorLine());
     return node;
 }
 
@@ -90,7 +94,7 @@ void JpzReader::children(OnChild onChild) {
         const XmlNode node = step();
         if (node == XmlNode::Start) onChild();
         else if (node == XmlNode::End && xml_.depth() == depth) return;
-        else if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, xml_.errorLine());
+        else if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, errorLine());
     }
 }
 
@@ -106,14 +110,14 @@ std::string JpzReader::html() {
         else if (node == XmlNode::Start) out += "<" + xml_.localName() + ">";
         else if (node == XmlNode::End && xml_.depth() == depth) return out;
         else if (node == XmlNode::End && xml_.localName() != "br") out += "</" + xml_.localName() + ">";
-        else if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, xml_.errorLine());
+        else if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, errorLine());
     }
 }
 
 void JpzReader::readRoot() {
     XmlNode node;
     while ((node = step()) != XmlNode::Start)
-        if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, xml_.errorLine());
+        if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, errorLine());
     const std::string root = xml_.localName(), space = xml_.namespaceUri();
     if (!space.empty() && space.rfind("http://crossword.info/", 0) != 0)
         refuseImport(IDS_JPZ_NOT_JPZ, shown(root).c_str());
@@ -306,17 +310,20 @@ std::unique_ptr<PuzzleFileImage> JpzReader::convert() {
 }  // namespace
 
 std::unique_ptr<PuzzleFileImage> convertJpzXml(const std::string& xml, std::string& message) {
-    if (xml.find_first_not_of(" \t\r\n") == std::string::npos) {
+    // Blank lines before the document are common in downloads; not every parser takes them.
+    const size_t start = xml.find_first_not_of(" \t\r\n");
+    if (start == std::string::npos) {
         message = stringText(IDS_JPZ_NOT_JPZ_EMPTY);
         return nullptr;
     }
-    std::unique_ptr<XmlPullReader> reader = openXmlReader(xml);
+    const std::string document = xml.substr(start);
+    std::unique_ptr<XmlPullReader> reader = openXmlReader(document);
     if (!reader) {
         message = stringText(IDS_JPZ_NO_XML_READER);
         return nullptr;
     }
     try {
-        return JpzReader(*reader).convert();
+        return JpzReader(*reader, int(std::count(xml.begin(), xml.begin() + long(start), '\n'))).convert();
     } catch (const ImportRefusal& r) {
         message = r.message;
     }

@@ -105,7 +105,7 @@ TEST(JpzImport, RefusesWithMessagesNamingWhatAndWhere) {
         std::string bytes;
         std::string says;
     } cases[] = {
-        {"<rectangular-puzzle>\n<crossword>\n<grid width=\"4\" height=\"3\">\n<cell x=\"1\" y=\"1\" </grid>", "at line 4"},
+        {"\n\n<rectangular-puzzle>\n<crossword>\n<grid width=\"4\" height=\"3\">\n<cell x=\"1\" y=\"1\" </grid>", "at line 6"},
         {"", "empty"},
         {"<!DOCTYPE r [<!ENTITY a \"aaaa\">]><rectangular-puzzle>&a;</rectangular-puzzle>", "XML goes wrong"},
         {"<html><body/></html>", "holds \"html\""},
