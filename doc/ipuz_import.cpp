@@ -53,8 +53,10 @@ void IpuzReader::readKind() {
     const json& kind = field(root_, "kind");
     std::string shown = "no kind given";
     bool crossword = false;
-    if (kind.is_array()) {
-        for (const json& k : kind) {
+    // A single string instead of a list is common in files in the wild: a list of one.
+    const json kinds = kind.is_string() ? json::array({kind}) : kind;
+    if (kinds.is_array()) {
+        for (const json& k : kinds) {
             if (!k.is_string()) continue;
             const std::string& s = k.get_ref<const std::string&>();
             shown = utf8ToSystemText(s);

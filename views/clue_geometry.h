@@ -57,17 +57,15 @@ inline int promptPoints(int height, int dpi) {
     return points < 1 ? 1 : points;
 }
 
-// The smallest type a shrunk prompt uses; a clue that needs less is clipped instead.
-constexpr int SmallestPromptPoints = 8;
-
-// The point size that fits a text of `textWidth` (measured in the full type of
-// `fullPoints`) into the prompt's client width; the full size when it fits already.
-// The size shrinks in proportion to the overflow, so the text just fits.
-inline int fittedPromptPoints(int fullPoints, int clientWidth, int textWidth) {
-    if (textWidth <= clientWidth - PromptLeft || textWidth <= 0) return fullPoints;
-    const int fitted = (clientWidth - PromptFitMargin) * fullPoints / textWidth;
-    const int floor = fullPoints < SmallestPromptPoints ? fullPoints : SmallestPromptPoints;
-    return fitted < floor ? floor : fitted;
+// The point size for a text of `textWidth` pixels (measured in the full-height type)
+// in a prompt `height` high and `clientWidth` wide: the full height's size while the
+// text fits, else the size for the height that scales the text down to the width
+// less the margin. Its floor is the one of promptPoints: a text too long even for
+// that is clipped.
+inline int fittedPromptPoints(int height, int dpi, int clientWidth, int textWidth) {
+    if (textWidth <= clientWidth - PromptLeft || textWidth <= 0) return promptPoints(height, dpi);
+    const long long fitted = (long long)(clientWidth - PromptFitMargin) * height / textWidth;
+    return promptPoints(int(fitted), dpi);
 }
 
 }  // namespace gw::cluegeom

@@ -46,9 +46,9 @@ void CluePrompt::makeFont(FontRecord& record, int points) {
 
 void CluePrompt::makeFullFont() {
     HDC dc = GetDC(hwnd_);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    dpi_ = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
     if (dc) ReleaseDC(hwnd_, dc);
-    fullPoints_ = cluegeom::promptPoints(height_, dpi);
+    fullPoints_ = cluegeom::promptPoints(height_, dpi_);
     makeFont(full_, fullPoints_);
     fittedPoints_ = -1;
     fit();
@@ -67,19 +67,12 @@ int CluePrompt::textWidth(HFONT font) const {
 void CluePrompt::fit() {
     shrunk_ = false;
     if (!text_ || !full_.font()) return;
-    const int width = clientWidth();
-    int points = cluegeom::fittedPromptPoints(fullPoints_, width, textWidth(full_.font()));
+    // No stepping below what the rule gives: a text that does not fit even so is clipped.
+    const int points = cluegeom::fittedPromptPoints(height_, dpi_, clientWidth(), textWidth(full_.font()));
     if (points == fullPoints_) return;
-    // Type sizes round to whole pixels, so the estimate may still be a little wide:
-    // step down until the text fits or the smallest readable size is reached.
-    const int floor = std::min(fullPoints_, cluegeom::SmallestPromptPoints);
-    for (;;) {
-        if (points != fittedPoints_) {
-            makeFont(fitted_, points);
-            fittedPoints_ = points;
-        }
-        if (!fitted_.font() || points <= floor || textWidth(fitted_.font()) <= width - cluegeom::PromptLeft) break;
-        --points;
+    if (points != fittedPoints_) {
+        makeFont(fitted_, points);
+        fittedPoints_ = points;
     }
     shrunk_ = fitted_.font() != nullptr;
 }

@@ -46,6 +46,7 @@ private:
     FontRecord fitted_;
     bool shrunk_ = false;
     int fullPoints_ = 1;
+    int dpi_ = 96;
     int fittedPoints_ = -1;
     std::optional<std::string> text_;
     int height_ = 0;

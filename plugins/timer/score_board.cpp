@@ -66,6 +66,13 @@ std::string formatBoardLine(const BoardEntry& e) {
     return head + e.name;
 }
 
+std::string formatAddedLine(const std::string& scoreText, uint32_t spent, const std::string& completionText,
+                            const std::string& name) {
+    char time[32];
+    std::snprintf(time, sizeof time, "%02d:%02d", static_cast<int>(spent / 60), static_cast<int>(spent % 60));
+    return scoreText + "\t\t" + time + "\t\t(" + completionText + ")\t\t" + name;
+}
+
 std::string nameFromBoardLine(const std::string& line) {
     size_t pos = 0;
     for (int i = 0; i < 3; ++i) {

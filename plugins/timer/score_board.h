@@ -27,6 +27,10 @@ bool parseScoreValue(const std::string& value, BoardEntry& entry);
 
 // "%04d\t\t%02d:%02d\t\t(%3d%%)\t\t%s"
 std::string formatBoardLine(const BoardEntry& entry);
+// "%s\t\t%02d:%02d\t\t(%s)\t\t%s": the line "Add to score board" shows at once, made of
+// the dialog's score and completion texts so that it agrees with the fields above it.
+std::string formatAddedLine(const std::string& scoreText, uint32_t spent, const std::string& completionText,
+                            const std::string& name);
 // The puzzle name at the end of a line, whole (blanks included).
 std::string nameFromBoardLine(const std::string& line);
 

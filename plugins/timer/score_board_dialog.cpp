@@ -18,10 +18,15 @@ const int SortButtons[4] = {0, IDC_SB_BY_LAST, IDC_SB_BY_SCORE, IDC_SB_BY_TIME};
 // Every 32 dialog units in the list's own font, so the column headings above it line up.
 constexpr INT ListTabStop = 32;
 
-void addLine(HWND list, int at, const BoardEntry& entry) {
-    std::string line = formatBoardLine(entry);
+void addLine(HWND list, int at, const std::string& line, uint32_t stamp) {
     LRESULT index = SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(line.c_str()));
-    if (index >= 0) SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(entry.stamp));
+    if (index >= 0) SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(stamp));
+}
+
+std::string fieldText(HWND dialog, int id) {
+    char text[64] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
 }
 
 std::string listText(HWND list, int index) {
@@ -102,7 +107,7 @@ void ScoreBoardDialog::fillList() {
         MessageBoxA(dialog_, "Too many entries in the score board! Not all entries will be shown", "Orvane timer",
                     MB_ICONWARNING | MB_OK);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    for (const BoardEntry& entry : board) addLine(list, -1, entry);
+    for (const BoardEntry& entry : board) addLine(list, -1, formatBoardLine(entry), entry.stamp);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
@@ -129,13 +134,10 @@ void ScoreBoardDialog::addCommand() {
     TimerTool& t = tool_;
     updateScoreEntry(t);
     if (sortKey_ == SortByLastWorked) {
-        BoardEntry entry;
-        entry.stamp = static_cast<uint32_t>(wallClockNow());
-        entry.spent = t.clock.elapsed;
-        entry.score = t.currentScore;
-        entry.completion = completionPercent(t.svc().GetFilledCount(t.host), t.svc().GetLetterCellCount(t.host));
-        entry.name = t.naming.name;
-        addLine(GetDlgItem(dialog_, IDC_SB_LIST), 0, entry);
+        // The line repeats what the dialog shows rather than figures of its own.
+        const std::string line = formatAddedLine(fieldText(dialog_, IDC_SB_SCORE), t.clock.elapsed,
+                                                 fieldText(dialog_, IDC_SB_COMPLETION), t.naming.name);
+        addLine(GetDlgItem(dialog_, IDC_SB_LIST), 0, line, static_cast<uint32_t>(wallClockNow()));
     } else {
         fillList();
     }

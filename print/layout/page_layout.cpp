@@ -155,7 +155,6 @@ Placement columnWidth(Attempt& a, int p, int numberWidth) {
         s.w = std::max(1, s.b == 1 ? std::min(s.w, W - gr - p) : (W - gr) / s.b - p);
         a.moveRight = s.b * (s.w + p);
     }
-    if (pos >= 2) a.moveDown = std::max(0, a.H - a.used);
     return s;
 }
 
@@ -323,6 +322,9 @@ PagePlan layoutPage(TextMeasure& measure, const DeviceFacts& device, const Print
         placeGridAndCopyright(a);
         // The grid must fit the page area; a cut grid is no use on paper.
         bool fits = !a.plan.gridShown || (a.gridBox.right <= a.W && a.used <= a.H);
+        // The bottom positions hold on every page, with clues or without; the copyright
+        // under the grid keeps to the page area.
+        if (a.plan.gridShown && c.gridPosition >= 2) a.moveDown = std::max(0, a.H - a.used);
         if ((items & ItemClues) && (fits || step == LastScaleStep)) {
             Columns cols;
             placeSlots(a, cols);

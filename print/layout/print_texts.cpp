@@ -39,11 +39,11 @@ std::string rebusFootnotes(const PuzzleGrid& grid, unsigned paintFlags, bool dia
         for (int y = 0; y < grid.height; ++y) {
             const GridCell& c = grid.cell(x, y);
             if (!c.isWhite()) continue;
-            // The same choice as the painter's, so that the numbers agree.
-            const bool solution = (paintFlags & ShowSolution) && (c.solution != '-' || c.solutionRebus);
+            // With both the solver's letters and the solution printed, the solver's entry comes first.
             const bool entry = (paintFlags & ShowEntries) && (c.fill != '-' || c.userRebus);
+            const bool solution = (paintFlags & ShowSolution) && (c.solution != '-' || c.solutionRebus);
             if (!solution && !entry) continue;
-            const RebusEntry* r = solution ? c.solutionRebus.get() : c.userRebus.get();
+            const RebusEntry* r = entry ? c.userRebus.get() : c.solutionRebus.get();
             if (!r || r->length < 4) continue;
             const int length = r->length > RebusMaxText ? RebusMaxText : r->length;
             char note[32];

@@ -91,6 +91,19 @@ TEST(IpuzImport, RefusesWithMessagesNamingWhatAndWhere) {
     }
 }
 
+// Files in the wild give "kind" as one string rather than a list.
+TEST(IpuzImport, AKindGivenAsOneStringIsAListOfOne) {
+    std::string message;
+    const std::string single = replaced(Small, R"(["http://ipuz.org/crossword#1"])", R"("http://ipuz.org/crossword#1")");
+    EXPECT_TRUE(convertIpuz(single, message)) << message;
+    const std::string diagramless = replaced(single, "crossword#1", "crossword/diagramless#1");
+    std::unique_ptr<PuzzleFileImage> image = convertIpuz(diagramless, message);
+    ASSERT_TRUE(image) << message;
+    EXPECT_EQ(image->solution, "CATA:OTOO") << "the kind's diagramless mark is read too";
+    EXPECT_FALSE(convertIpuz(replaced(single, "crossword#1", "sudoku#1"), message));
+    EXPECT_NE(message.find("http://ipuz.org/sudoku#1"), std::string::npos) << message;
+}
+
 TEST(IpuzImport, MultiLetterAnswersFillTheRebusTableToItsLastSlot) {
     // A 39x2 grid of three-letter answers, `distinct` different ones.
     auto puzzle = [](int distinct) {

@@ -118,10 +118,14 @@ TEST(ClueGeometry, ItemsSortInNumberOrderAndCarryTheirNumberAndWidth) {
 TEST(ClueGeometry, PromptTypeFollowsItsHeightAndShrinksToFit) {
     EXPECT_EQ(cluegeom::promptPoints(26, 96), 15);  // (234 - 54) * 8 / 96
     EXPECT_EQ(cluegeom::promptPoints(6, 96), 1);    // never a zero-sized font
-    EXPECT_EQ(cluegeom::fittedPromptPoints(15, 400, 390), 15);
-    EXPECT_EQ(cluegeom::fittedPromptPoints(15, 400, 550), (400 - 15) * 15 / 550);  // just fits: 10
-    EXPECT_EQ(cluegeom::fittedPromptPoints(15, 400, 2000), 8);  // no smaller than readable: clipped
-    EXPECT_EQ(cluegeom::fittedPromptPoints(5, 400, 2000), 5);
+    EXPECT_EQ(cluegeom::fittedPromptPoints(26, 96, 400, 390), 15);
+    // Too wide: the size for the height (400 - 15) * 26 / 550 = 18, (162 - 54) * 8 / 96 = 9.
+    EXPECT_EQ(cluegeom::fittedPromptPoints(26, 96, 400, 550), 9);
+    // A long clue goes below 8 points rather than losing its end.
+    EXPECT_EQ(cluegeom::fittedPromptPoints(26, 96, 400, 1000), 3);
+    // Where the formula gives no size at all, the smallest one (and the text is clipped).
+    EXPECT_EQ(cluegeom::fittedPromptPoints(26, 96, 400, 5000), 1);
+    EXPECT_EQ(cluegeom::fittedPromptPoints(26, 96, 12, 100), 1);
 }
 
 }  // namespace

@@ -144,6 +144,32 @@ TEST(PageLayout, GridPositionsPutTheGridLeftOrRightAndTopOrBottom) {
     }
 }
 
+// A page without clues ("Solution Grid", the first of two pages) still puts the grid
+// at the bottom when asked, with the copyright under it inside the page area.
+TEST(PageLayout, BottomPositionsMoveTheGridDownOnPagesWithoutClues) {
+    for (uint32_t items : {PresetSolution, PresetAsFilled & ~ItemClues})
+    for (int position = 0; position < 4; ++position) {
+        SCOPED_TRACE(testing::Message() << "items " << items << ", position " << position);
+        FakeDevice dev;
+        PrintContent c = puzzle(15, 78, "A clue of middling length");
+        c.gridPosition = position;
+        const PagePlan plan = layoutPage(dev, dev.letter(), c, items);
+        ASSERT_TRUE(plan.fits);
+        expectSound(dev, plan);
+        const DeviceFacts d = dev.letter();
+        EXPECT_EQ(plan.grid.left, d.dpiX / 2);
+        auto copyright = std::find_if(plan.texts.begin(), plan.texts.end(),
+                                      [](const PlacedText& t) { return t.font == PrintFont::Copyright; });
+        ASSERT_NE(copyright, plan.texts.end());
+        EXPECT_EQ(copyright->y, plan.grid.bottom + d.dpiY / 32);
+        const int areaBottom = d.printableHeight - d.dpiY / 2;
+        if (position >= 2)
+            EXPECT_EQ(copyright->y + dev.metrics(PrintFont::Copyright).height, areaBottom);
+        else
+            EXPECT_EQ(plan.grid.top, d.dpiY / 2 + dev.metrics(PrintFont::Title).height + d.dpiY / 16);
+    }
+}
+
 TEST(PageLayout, CluesThatNeverFitShrinkToTheLastStepAndPrintWhatFits) {
     FakeDevice dev;
     const PrintContent c = puzzle(21, 900, "An extraordinarily long and wordy clue that wraps over several lines");
@@ -270,6 +296,8 @@ TEST(PrintTexts, ClueSheetLinesAndRebusFootnotesInPaintingOrder) {
     EXPECT_EQ(rebusFootnotes(*grid, ItemSolution, false), "(1) STAR (2) HEART ");
     EXPECT_EQ(rebusFootnotes(*grid, ItemLetters, false), "(1) MOON ");
     EXPECT_EQ(rebusFootnotes(*grid, ItemLetters, true), "");
+    // Both printed: the solver's entry where there is one, the solution elsewhere.
+    EXPECT_EQ(rebusFootnotes(*grid, ItemLetters | ItemSolution, false), "(1) STAR (2) HEART (3) MOON ");
 }
 
 }  // namespace

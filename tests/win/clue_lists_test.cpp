@@ -153,6 +153,44 @@ TEST_F(ClueListsInShell, ALongClueInANarrowPromptIsSetSmaller) {
     EXPECT_FALSE(prompt->shrunk());
 }
 
+// A clue too wide even at 8 points is set smaller still and shown whole; only where the
+// prompt's rule gives no size at all does the smallest type clip it.
+TEST_F(ClueListsInShell, ALongClueIsShownWholeBelowEightPointsAndClippedOnlyBeyondAnySize) {
+    CluePrompt* prompt = layout->prompt();
+    RECT client{};
+    GetClientRect(prompt->hwnd(), &client);
+    HDC dc = GetDC(prompt->hwnd());
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    auto width = [dc](HFONT font, const std::string& text) {
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+        SelectObject(dc, old);
+        return int(size.cx);
+    };
+    LOGFONTA eight{};
+    GetObjectA(prompt->fullFont(), sizeof eight, &eight);
+    eight.lfHeight = MulDiv(-8, dpi, 72) - 1;
+    HFONT eightPoints = CreateFontIndirectA(&eight);
+    std::string clue;
+    while (width(eightPoints, "12. " + clue) < (client.right - cluegeom::PromptLeft) * 5 / 4) clue += "and so on ";
+    prompt->setText(12, clue.c_str());
+    ASSERT_TRUE(prompt->shrunk());
+    LOGFONTA used{};
+    GetObjectA(prompt->fontInUse(), sizeof used, &used);
+    EXPECT_LT(std::abs(used.lfHeight), std::abs(eight.lfHeight));
+    EXPECT_LE(width(prompt->fontInUse(), *prompt->text()), client.right - cluegeom::PromptLeft);
+
+    // So long that the height the rule gives has no type: one point, and the end is cut.
+    while (width(prompt->fullFont(), "12. " + clue) < client.right * prompt->height() / 6) clue += "and so on ";
+    prompt->setText(12, clue.c_str());
+    ASSERT_TRUE(prompt->shrunk());
+    GetObjectA(prompt->fontInUse(), sizeof used, &used);
+    EXPECT_EQ(used.lfHeight, MulDiv(-1, dpi, 72) - 1);
+    DeleteObject(eightPoints);
+    ReleaseDC(prompt->hwnd(), dc);
+}
+
 // A new clue font (from the preferences) re-measures rows, headings and every item, so
 // that tips and the horizontal extent follow the new widths.
 TEST_F(ClueListsInShell, ANewClueFontMeasuresEverythingAgain) {

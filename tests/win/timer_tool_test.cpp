@@ -22,6 +22,7 @@ struct FakeHost {
     std::string path;
     const char* solution = "ABCD";
     std::string entries = "----";
+    int32_t letterCells = 4;
     int32_t modified = 0;
 };
 FakeHost host;
@@ -69,7 +70,7 @@ const ToolHostServices services = {
     [](ToolHost*, int32_t c, int32_t r) -> char { return cell(c, r) >= 0 ? host.solution[cell(c, r)] : 0; },
     [](ToolHost* h) -> const char* { return self(h).path.c_str(); },
     [](ToolHost*) -> int32_t { return filled(); },
-    [](ToolHost*) -> int32_t { return 4; },
+    [](ToolHost* h) -> int32_t { return self(h).letterCells; },
     [](ToolHost*, int32_t) {},
     [](ToolHost*) {},
 };
@@ -116,6 +117,7 @@ protected:
         host.settings.clear();
         host.sections.clear();
         host.entries = "----";
+        host.letterCells = 4;
         host.modified = 0;
         DeleteFileA((folder + "\\score.dat").c_str());
         ShowWindow(host.main, SW_SHOWNORMAL);
@@ -248,6 +250,66 @@ TEST_F(TimerToolTest, OptionsWithoutAPuzzleShowAndKeepTheStoredChoices) {
         EXPECT_EQ(optionsSeen, off ? "11" : "00");
         EXPECT_EQ(host.settings["PellTimer/timeroff"], off);
         EXPECT_EQ(host.settings["PellTimer/addincomplete"], off ? 0 : 1);
+    }
+}
+
+// The score board as the user sees it: the line "Add to score board" puts at the top
+// repeats the dialog's own score and completion, and the statistics group frames the
+// five fields it names.
+struct BoardSeen {
+    std::string score, completion, line;
+    int framed = 0;
+};
+BoardSeen boardSeen;
+
+std::string dialogText(HWND dialog, int id) {
+    char text[128] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void CALLBACK answerBoard(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowA("#32770", "Orvane Score Board");
+    if (!dialog) return;
+    KillTimer(nullptr, id);
+    boardSeen.score = dialogText(dialog, 102);
+    boardSeen.completion = dialogText(dialog, 1008);
+    RECT group{};
+    GetWindowRect(FindWindowExA(dialog, nullptr, "Button", "Current puzzle statistics"), &group);
+    for (int field : {1004, 1005, 1006, 102, 1008}) {
+        RECT r{};
+        GetWindowRect(GetDlgItem(dialog, field), &r);
+        boardSeen.framed += r.left > group.left && r.right < group.right && r.top > group.top && r.bottom < group.bottom;
+    }
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED), 0);
+    char line[256] = {};
+    if (SendMessageA(GetDlgItem(dialog, 1000), LB_GETTEXTLEN, 0, 0) < LRESULT(sizeof line))
+        SendMessageA(GetDlgItem(dialog, 1000), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    boardSeen.line = line;
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(TimerToolTest, AddToScoreBoardListsWhatTheDialogShows) {
+    struct Case {
+        int32_t letterCells;
+        const char* entries;
+        const char* completion;
+    };
+    for (const Case& c : {Case{4, "AB--", "50%"}, Case{0, "----", "0%"}}) {
+        SCOPED_TRACE(c.completion);
+        DeleteFileA((folder + "\\score.dat").c_str());
+        host.letterCells = c.letterCells;
+        host.entries = c.entries;
+        open("125,1");
+        ASSERT_NE(timerWindow(), nullptr);
+        boardSeen = BoardSeen();
+        SetTimer(nullptr, 0, 100, answerBoard);
+        SendMessageA(timerWindow(), WM_COMMAND, 103, 0);
+        close();
+        EXPECT_EQ(boardSeen.completion, c.completion);
+        EXPECT_EQ(boardSeen.framed, 5);
+        ASSERT_EQ(boardSeen.score.size(), 4u);
+        EXPECT_EQ(boardSeen.line, boardSeen.score + "\t\t02:05\t\t(" + c.completion + ")\t\tTiny puzzle");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "json_writer.h"
 
+#include "doc/code_page.h"
+
 namespace gw::puztool {
 
 void JsonWriter::separate() {
@@ -48,7 +50,7 @@ void JsonWriter::value(bool flag) {
 
 void JsonWriter::writeString(const std::string& s) {
     std::fputc('"', out_);
-    for (unsigned char c : s) {
+    for (char32_t c : systemTextToChars(s)) {
         switch (c) {
         case '"': std::fputs("\\\"", out_); break;
         case '\\': std::fputs("\\\\", out_); break;
@@ -56,10 +58,14 @@ void JsonWriter::writeString(const std::string& s) {
         case '\r': std::fputs("\\r", out_); break;
         case '\t': std::fputs("\\t", out_); break;
         default:
-            if (c < 0x20 || c >= 0x7F)
-                std::fprintf(out_, "\\u%04x", c);
-            else
-                std::fputc(c, out_);
+            if (c >= 0x10000) {
+                const unsigned v = unsigned(c - 0x10000);
+                std::fprintf(out_, "\\u%04x\\u%04x", 0xD800 + (v >> 10), 0xDC00 + (v & 0x3FF));
+            } else if (c < 0x20 || c >= 0x7F) {
+                std::fprintf(out_, "\\u%04x", unsigned(c));
+            } else {
+                std::fputc(int(c), out_);
+            }
         }
     }
     std::fputc('"', out_);

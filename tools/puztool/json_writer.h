@@ -1,5 +1,6 @@
-// A small streaming JSON writer. Texts are 8-bit code-page bytes; bytes above
-// 0x7F are written as \u00XX so the output is always valid JSON.
+// A small streaming JSON writer. Texts are in the code page the puzzle keeps them in
+// (Windows-1252); they are decoded and written as \u escapes above 0x7E, so the
+// output is plain ASCII and always valid JSON.
 #pragma once
 #include <cstdio>
 #include <string>
