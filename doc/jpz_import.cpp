@@ -65,9 +65,7 @@ private:
     int errorLine() const { return std::max(1, xml_.errorLine()) + lineOffset_; }
     template <typename OnChild>
     void children(OnChild onChild);
-    void skip() {
-        children([this] { skip(); });
-    }
+    void skip();
     std::string html();
     void readRoot();
     void readPuzzle();
@@ -95,6 +93,16 @@ void JpzReader::children(OnChild onChild) {
         if (node == XmlNode::Start) onChild();
         else if (node == XmlNode::End && xml_.depth() == depth) return;
         else if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, errorLine());
+    }
+}
+
+// The rest of the element just started, however deep, without recursion.
+void JpzReader::skip() {
+    const int depth = xml_.depth();
+    for (;;) {
+        const XmlNode node = step();
+        if (node == XmlNode::End && xml_.depth() == depth) return;
+        if (node == XmlNode::Done) refuseImport(IDS_JPZ_NOT_XML, errorLine());
     }
 }
 

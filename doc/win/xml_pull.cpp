@@ -69,6 +69,8 @@ public:
         // A document type is an error: no entity is declared, expanded or fetched.
         reader_->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit);
         reader_->SetProperty(XmlReaderProperty_XmlResolver, 0);
+        // As deep as libxml2 goes by default; no puzzle comes near.
+        reader_->SetProperty(XmlReaderProperty_MaxElementDepth, 256);
         if (FAILED(reader_->SetInput(static_cast<ISequentialStream*>(&stream_)))) release();
     }
     ~XmlLiteReader() override { release(); }

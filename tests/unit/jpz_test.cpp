@@ -109,6 +109,13 @@ TEST(JpzImport, RefusesWithMessagesNamingWhatAndWhere) {
         {"", "empty"},
         {"<!DOCTYPE r [<!ENTITY a \"aaaa\">]><rectangular-puzzle>&a;</rectangular-puzzle>", "XML goes wrong"},
         {"<html><body/></html>", "holds \"html\""},
+        // Nesting deeper than any puzzle: refused, and never a stack overflow.
+        {replaced(p, "<grid-look numbering-scheme=\"normal\"/>", [] {
+             std::string open, close;
+             for (int i = 0; i < 100000; ++i) open += "<a>", close += "</a>";
+             return open + close;
+         }()),
+         "XML goes wrong"},
         {"<rectangular-puzzle xmlns=\"http://example.com/\"/>", "holds \"rectangular-puzzle\""},
         {replaced(replaced(p, "<crossword>", "<acrostic>"), "</crossword>", "</acrostic>"), "kind \"acrostic\""},
         {replaced(p, R"(<cell x="3" y="2" solution="O"/>)", R"(<cell x="3" y="2" solution="O" left-bar="true"/>)"),
