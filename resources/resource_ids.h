@@ -52,6 +52,9 @@
 #define CMD_LAST                40065
 /* Commands below this one are ignored by the dispatcher. */
 #define CMD_FIRST_DISPATCHED    40002
+/* Keyboard only, handled by the frame before the dispatch (no menu item) */
+#define CMD_NEXT_PANE           40070
+#define CMD_PREVIOUS_PANE       40071
 
 /* ---- Menu positions used for enabling ---- */
 #define MENUPOS_FILE            0

@@ -128,3 +128,23 @@
 /* Texts of the title pane and the symbol picker */
 #define IDS_NOTEPAD_HINT_TIP    1301
 #define IDS_SYMBOLS_TITLE       1302
+/* What the grid, the prompt and the title strip say to screen readers */
+#define IDS_SPEAK_ACROSS        1520
+#define IDS_SPEAK_DOWN          1521
+#define IDS_SPEAK_LETTER_OF     1522
+#define IDS_SPEAK_BLOCK         1523
+#define IDS_SPEAK_EMPTY         1524
+#define IDS_SPEAK_SYMBOL        1525
+#define IDS_SPEAK_PENCIL        1526
+#define IDS_SPEAK_CIRCLED       1527
+#define IDS_SPEAK_MARKED_WRONG  1528
+#define IDS_SPEAK_WAS_WRONG     1529
+#define IDS_SPEAK_REVEALED      1530
+#define IDS_SPEAK_SQUARE_AT     1531
+#define IDS_SPEAK_GRID          1532
+#define IDS_SPEAK_MOVE_HERE     1533
+#define IDS_SPEAK_TITLE_STRIP   1534
+#define IDS_SPEAK_PRESS         1535
+#define IDS_CHECK_NONE_WRONG    1540
+#define IDS_CHECK_ONE_WRONG     1541
+#define IDS_CHECK_SOME_WRONG    1542

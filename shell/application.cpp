@@ -249,6 +249,10 @@ void Application::processCommandLine() {
 }
 
 void Application::routeMessage(MSG& msg) {
+    // F6 leaves the notepad for the next pane before the dialog takes the key.
+    const bool paneKey = msg.message == WM_KEYDOWN && msg.wParam == VK_F6;
+    if (paneKey && mainWindow_ && accelerators_ && TranslateAcceleratorA(mainWindow_->hwnd(), accelerators_, &msg))
+        return;
     if (activeModeless_ && IsDialogMessageA(activeModeless_, &msg)) return;
     if (mainWindow_ && accelerators_ && TranslateAcceleratorA(mainWindow_->hwnd(), accelerators_, &msg)) return;
     TranslateMessage(&msg);

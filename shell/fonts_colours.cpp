@@ -22,6 +22,15 @@ void copyFace(char (&dest)[LF_FACESIZE], const char* face) {
 bool defaultChooser(CHOOSECOLORA& cc) { return syslib::chooseColour(&cc) != FALSE; }
 ColourChooserFn g_chooser = nullptr;
 
+int g_highContrastForced = -1;
+int g_highContrastRead = -1;
+
+bool systemHighContrast() {
+    HIGHCONTRASTA hc{};
+    hc.cbSize = sizeof hc;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 bool readLimited(const char* section, const char* name, std::string& value, size_t capacity) {
     return readTextLimited(settings(), section, name, value, capacity);
 }
@@ -29,6 +38,47 @@ bool readLimited(const char* section, const char* name, std::string& value, size
 }  // namespace
 
 void setColourChooserForTesting(ColourChooserFn fn) { g_chooser = fn; }
+
+// ---------------------------------------------------------------- high contrast
+
+bool highContrast() {
+    if (g_highContrastForced >= 0) return g_highContrastForced == 1;
+    if (g_highContrastRead < 0) g_highContrastRead = systemHighContrast() ? 1 : 0;
+    return g_highContrastRead == 1;
+}
+
+bool refreshHighContrast() {
+    const bool before = highContrast();
+    g_highContrastRead = systemHighContrast() ? 1 : 0;
+    return highContrast() != before;
+}
+
+void setHighContrastForTesting(int state) { g_highContrastForced = state < 0 ? -1 : (state ? 1 : 0); }
+
+GridColours screenGridColours(COLORREF pen, COLORREF pencil, COLORREF currentLetter, COLORREF currentWord) {
+    GridColours c;
+    if (!highContrast()) {
+        c.pen = pen;
+        c.number = GetSysColor(COLOR_WINDOWTEXT);
+        c.pencil = pencil;
+        c.currentLetter = currentLetter;
+        c.currentWord = currentWord;
+        return c;
+    }
+    // The six colours a high-contrast scheme defines for content. The current word
+    // keeps the window's background (so its letters stay window text) and is framed
+    // in the highlight colour; the cursor square takes the highlight with its text
+    // colour and a frame in the hot-light colour.
+    c.background = GetSysColor(COLOR_WINDOW);
+    c.lines = c.pen = c.number = c.wasWrongMark = GetSysColor(COLOR_WINDOWTEXT);
+    c.pencil = GetSysColor(COLOR_GRAYTEXT);
+    c.currentLetter = GetSysColor(COLOR_HIGHLIGHT);
+    c.cursorText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    c.cursorFrame = c.revealedMark = GetSysColor(COLOR_HOTLIGHT);
+    c.currentWord = c.background;
+    c.wordFrame = GetSysColor(COLOR_HIGHLIGHT);
+    return c;
+}
 
 // ---------------------------------------------------------------- FontRecord
 
@@ -141,6 +191,19 @@ void FontsAndColours::load(HWND window) {
     printGridPosition = sd::PrintGridPosition;
     settings().readInt(sn::Print, sn::PrintBrushIndex, printBrushIndex);
     settings().readInt(sn::Print, sn::PrintGridPosition, printGridPosition);
+}
+
+ClueColours FontsAndColours::screenClueColours() const {
+    ClueColours c{GetSysColor(COLOR_WINDOW),  GetSysColor(COLOR_WINDOWTEXT), currentClue.colour,
+                  currentClueText.colour,     crossClueText.colour,          promptText.colour,
+                  GetSysColorBrush(COLOR_WINDOW)};
+    if (highContrast()) {
+        c.currentClue = GetSysColor(COLOR_HIGHLIGHT);
+        c.currentClueText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        c.crossClueText = GetSysColor(COLOR_HOTLIGHT);
+        c.promptText = GetSysColor(COLOR_WINDOWTEXT);
+    }
+    return c;
 }
 
 void FontsAndColours::save() const {

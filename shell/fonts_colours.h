@@ -65,6 +65,46 @@ public:
 using ColourChooserFn = bool (*)(CHOOSECOLORA& cc);
 void setColourChooserForTesting(ColourChooserFn fn);
 
+// ---------------------------------------------------------------- high contrast
+// While Windows' high-contrast mode is on, the puzzle views paint in the system's
+// colours instead of the stored ones; nothing stored changes and paper keeps the
+// stored colours. Every choice between the two is made below.
+
+// Whether high contrast is on (as last read; read once at first use).
+bool highContrast();
+// Reads the system's setting again (at WM_SETTINGCHANGE and WM_SYSCOLORCHANGE);
+// true when it changed.
+bool refreshHighContrast();
+// Seam for tests (the mode cannot be switched under Wine): 1 on, 0 off, -1 follow
+// the system again.
+void setHighContrastForTesting(int state);
+
+// The grid's colours on screen.
+struct GridColours {
+    COLORREF background = RGB(255, 255, 255);  // letter squares
+    COLORREF lines = RGB(0, 0, 0);             // grid lines, blocks, circles, crosses
+    COLORREF pen = RGB(0, 0, 0);
+    COLORREF number = RGB(0, 0, 0);
+    COLORREF pencil = RGB(128, 128, 128);
+    COLORREF currentLetter = RGB(255, 0, 0);
+    COLORREF currentWord = RGB(192, 192, 192);
+    COLORREF wasWrongMark = RGB(0, 0, 0);
+    COLORREF revealedMark = RGB(255, 0, 0);
+    // High contrast only (else CLR_INVALID): the texts and marks in the cursor square,
+    // and the frames that mark the cursor square and the current word besides colour.
+    COLORREF cursorText = CLR_INVALID;
+    COLORREF cursorFrame = CLR_INVALID;
+    COLORREF wordFrame = CLR_INVALID;
+};
+// From the stored pen, pencil, current-letter and current-word colours.
+GridColours screenGridColours(COLORREF pen, COLORREF pencil, COLORREF currentLetter, COLORREF currentWord);
+
+// The clue lists' and the prompt's colours on screen.
+struct ClueColours {
+    COLORREF background, text, currentClue, currentClueText, crossClueText, promptText;
+    HBRUSH backgroundBrush;  // the system's or a stock brush: never deleted
+};
+
 // Fonts, print faces, colours and print choices of the open puzzle's views; owned
 // by the main window while a puzzle is shown.
 class FontsAndColours {
@@ -85,6 +125,8 @@ public:
     // Writes what the program keeps ("views torn down"): the stored font faces, the
     // print faces, every colour but GridWhite and GridBlack, and the print choices.
     void save() const;
+    // The clue colours to paint with now (stored, or the system's in high contrast).
+    ClueColours screenClueColours() const;
 };
 
 }  // namespace gw

@@ -121,6 +121,10 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND:
             // Menus, accelerators and toolbar buttons; a control's notification that
             // travelled up from the container is no command.
+            if (LOWORD(wParam) == CMD_NEXT_PANE || LOWORD(wParam) == CMD_PREVIOUS_PANE) {
+                if (lParam == 0) cyclePanes(LOWORD(wParam) == CMD_NEXT_PANE);
+                return 0;
+            }
             if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) dispatchCommand(LOWORD(wParam), lParam);
             return 0;
         case WM_INITMENUPOPUP:
@@ -164,12 +168,30 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             if (wParam != RecoveryTimer) break;
             if (PuzzleDocument* doc = app_.document()) doc->keepRecoveryCopy();
             return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            onSystemColours(message == WM_SYSCOLORCHANGE);
+            break;
         case WM_DESTROY:
             return 0;
         default:
             break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+BOOL CALLBACK MainWindow::passSysColourChange(HWND child, LPARAM) {
+    SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
+// High contrast switched on or off, or the system's colours changed: everything is
+// painted again in the colours now chosen (nothing stored changes).
+void MainWindow::onSystemColours(bool coloursChanged) {
+    if (!refreshHighContrast() && !coloursChanged) return;
+    // Common controls learn of new colours only from their parent.
+    if (coloursChanged) EnumChildWindows(hwnd_, &MainWindow::passSysColourChange, 0);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void MainWindow::onSize(WPARAM kind) {

@@ -97,6 +97,8 @@ public:
 
     // --- commands and menu state ---
     void dispatchCommand(int command, LPARAM lParam);
+    // F6 / Shift+F6: the keyboard to the next (previous) pane on screen.
+    void cyclePanes(bool forward);
     void enableItem(int menuPosition, int command);
     void disableItem(int menuPosition, int command);
     // Sets save state (modified) and shows or hides the title pane's notepad hint.
@@ -124,6 +126,8 @@ private:
     void onMenuSelect(WPARAM wParam, LPARAM lParam);
     void onInitMenuPopup(HMENU popup, int position, bool systemMenu);
     void onDropFiles(HDROP drop);
+    void onSystemColours(bool coloursChanged);
+    static BOOL CALLBACK passSysColourChange(HWND child, LPARAM);
     void onSize(WPARAM kind);
     bool puzzleShown() const;
     void focusGrid();

@@ -5,6 +5,7 @@
 #include "ports/view_ports.h"
 #include "resources/string_ids.h"
 #include "solve/engine_events.h"
+#include "solve/spoken_words.h"
 
 namespace gw {
 
@@ -81,12 +82,14 @@ void PuzzleGrid::CheckRange(bool reveal, bool wholeWord) {
     if (wholeWord) CurrentWordRange(x1, y1, x2, y2);
     if (!inGrid(x1, y1) || !inGrid(x2, y2)) return;
 
-    bool changed = false;
+    int marked = 0;
     for (int x = x1; x <= x2; ++x)
         for (int y = y1; y <= y2; ++y)
-            if (CheckCell(x, y, reveal, reveal)) changed = true;
+            if (CheckCell(x, y, reveal, reveal)) ++marked;
+    // The marks are colours and shapes: the status line says the result in words too.
+    if (!reveal) ui().setStatusText(markedWrongWords(marked));
 
-    if (changed) {
+    if (marked > 0) {
         markModified();
         if (view) view->invalidateRange(x1, y1, x2, y2);
         undo = UndoRecord{};
@@ -99,12 +102,13 @@ void PuzzleGrid::CheckAll(bool reveal) {
     if (!SolutionAvailable()) return;
     if (reveal && ui().questionById(IDS_REVEAL_ALL_CONFIRM, ButtonsOkCancel) != AnswerOk) return;
 
-    bool changed = false;
+    int marked = 0;
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
-            if (cells[x][y].isWhite() && CheckCell(x, y, reveal, reveal)) changed = true;
+            if (cells[x][y].isWhite() && CheckCell(x, y, reveal, reveal)) ++marked;
+    if (!reveal) ui().setStatusText(markedWrongWords(marked));
 
-    if (changed) {
+    if (marked > 0) {
         markModified();
         repaintAll();
         undo = UndoRecord{};

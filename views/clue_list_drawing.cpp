@@ -20,18 +20,19 @@ constexpr int HeadingInset = 3;
 
 void ClueLists::paintItem(HDC dc, RECT rect, int index, const std::string& text, bool selected) const {
     const bool current = lists_[index & 1].pane == currentPane_;
-    COLORREF background = GetSysColor(COLOR_WINDOW);
-    COLORREF foreground = GetSysColor(COLOR_WINDOWTEXT);
+    const ClueColours colours = fonts_.screenClueColours();
+    COLORREF background = colours.background;
+    COLORREF foreground = colours.text;
     if (selected && current) {
-        background = fonts_.currentClue.colour;
-        foreground = fonts_.currentClueText.colour;
+        background = colours.currentClue;
+        foreground = colours.currentClueText;
     } else if (selected) {
-        foreground = fonts_.crossClueText.colour;
+        foreground = colours.crossClueText;
     }
     RECT below = rect;
     rect.bottom -= 1;
     below.top = rect.bottom;
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    SetBkColor(dc, colours.background);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &below, nullptr, 0, nullptr);
 
     // Plain text output: a list repaints all its rows when it scrolls to a new clue.
@@ -66,7 +67,8 @@ void ClueLists::paintPane(int index) {
     HDC dc = BeginPaint(l.pane, &ps);
     RECT client{};
     GetClientRect(l.pane, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const ClueColours colours = fonts_.screenClueColours();
+    FillRect(dc, &client, colours.backgroundBrush);
     HGDIOBJ old = SelectObject(dc, fonts_.clueFont.font());
     const char* label = stringText(index == 0 ? IDS_ACROSS_HEADING : IDS_DOWN_HEADING);
     RECT band = l.compact ? RECT{0, 0, labelWidth_, client.bottom} : RECT{0, 0, client.right, headerHeight_};
@@ -77,8 +79,8 @@ void ClueLists::paintPane(int index) {
         char number[16] = "";
         if (l.currentNumber != 0) wsprintfA(number, "%d.", l.currentNumber);
         RECT column{labelWidth_, 0, labelWidth_ + numberColumn_, client.bottom};
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, colours.background);
+        SetTextColor(dc, colours.text);
         ExtTextOutA(dc, labelWidth_ + GetSystemMetrics(SM_CXBORDER), HeadingInset, ETO_OPAQUE | ETO_CLIPPED, &column,
                     number, UINT(lstrlenA(number)), nullptr);
     }
@@ -113,9 +115,10 @@ void ClueLists::resizePane(int index, int width, int height) {
 }
 
 HBRUSH ClueLists::controlColours(HDC dc) {
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkColor(dc, RGB(255, 255, 255));
-    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    const ClueColours colours = fonts_.screenClueColours();
+    SetTextColor(dc, colours.text);
+    SetBkColor(dc, colours.background);
+    return colours.backgroundBrush;
 }
 
 // ---------------------------------------------------------------- clue tips

@@ -16,6 +16,7 @@
 #include "views/clue_prompt.h"
 #include "views/clue_tip.h"
 #include "views/grid_view.h"
+#include "views/reader_names.h"
 
 namespace gw {
 namespace {
@@ -105,6 +106,10 @@ bool ClueLists::create(HWND parent, int index, int width, int height) {
     l.field = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0, 0, l.pane,
                               reinterpret_cast<HMENU>(INT_PTR(FieldIdBase + index)), module, nullptr);
     if (!l.listBox || !l.field) return false;
+    // The header above the list is drawn: readers take the list's name from here.
+    const std::string name = stringText(index == 0 ? IDS_SPEAK_ACROSS : IDS_SPEAK_DOWN);
+    nameForReaders(l.listBox, name);
+    nameForReaders(l.field, name, true);
     for (HWND control : {l.listBox, l.field}) {
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.clueFont.font()), FALSE);
         SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

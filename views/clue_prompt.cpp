@@ -1,5 +1,7 @@
 #include "views/clue_prompt.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -7,6 +9,7 @@
 #include "shell/application.h"
 #include "shell/window_object.h"
 #include "views/clue_geometry.h"
+#include "views/text_accessible.h"
 
 namespace gw {
 namespace {
@@ -26,11 +29,16 @@ CluePrompt* CluePrompt::create(HWND parent, int height, FontsAndColours& fonts) 
     prompt->hwnd_ = hwnd;
     prompt->height_ = std::max(0, height);
     prompt->makeFullFont();
+    prompt->access_ = std::make_unique<TextAccessibility>(hwnd, ROLE_SYSTEM_STATICTEXT,
+                                                          [prompt] { return prompt->text_.value_or(""); });
     attachWindowObject(hwnd, prompt, &CluePrompt::windowProc);
     return prompt;
 }
 
-CluePrompt::~CluePrompt() { destroyWindowObject(hwnd_); }
+CluePrompt::~CluePrompt() {
+    access_.reset();
+    destroyWindowObject(hwnd_);
+}
 
 HFONT CluePrompt::fontInUse() const { return shrunk_ ? fitted_.font() : full_.font(); }
 
@@ -89,6 +97,7 @@ void CluePrompt::setText(int number, const char* text) {
     text_ = std::move(wanted);
     fit();
     InvalidateRect(hwnd_, nullptr, FALSE);
+    if (access_) access_->nameChanged();
 }
 
 void CluePrompt::resized(int newHeight) {
@@ -114,11 +123,12 @@ void CluePrompt::paint() {
     RECT client{};
     GetClientRect(hwnd_, &client);
     // An empty prompt is a plain band rather than whatever was there before.
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    const ClueColours colours = fonts_.screenClueColours();
+    FillRect(dc, &client, colours.backgroundBrush);
     if (text_) {
         HGDIOBJ old = SelectObject(dc, fontInUse());
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, fonts_.promptText.colour);
+        SetTextColor(dc, colours.promptText);
         RECT r = client;
         r.left = cluegeom::PromptLeft;
         DrawTextA(dc, text_->c_str(), int(text_->size()), &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -131,6 +141,7 @@ LRESULT CALLBACK CluePrompt::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     auto* self = reinterpret_cast<CluePrompt*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self || self->hwnd_ != hwnd) return DefWindowProcA(hwnd, msg, wp, lp);
     try {
+        if (LRESULT answer = 0; self->access_ && self->access_->handles(msg, wp, lp, answer)) return answer;
         switch (msg) {
             case WM_PAINT: self->paint(); return 0;
             case WM_ERASEBKGND: return 1;

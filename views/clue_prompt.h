@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shell/fonts_colours.h"
+#include "views/text_accessible.h"
 
 namespace gw {
 
@@ -49,6 +50,7 @@ private:
     int dpi_ = 96;
     int fittedPoints_ = -1;
     std::optional<std::string> text_;
+    std::unique_ptr<TextAccessibility> access_;  // a static text named by the prompt
     int height_ = 0;
     HWND hwnd_ = nullptr;
     FontsAndColours& fonts_;

@@ -11,6 +11,7 @@
 #include "shell/application.h"
 #include "solve/edit_target.h"
 #include "views/entry_box.h"
+#include "views/grid_accessibility.h"
 #include "views/grid_geometry.h"
 #include "views/grid_keys.h"
 #include "views/grid_view.h"
@@ -36,12 +37,15 @@ LRESULT CALLBACK GridView::canvasProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }
 
 LRESULT GridView::canvasMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (LRESULT answer = 0; access_ && access_->handles(msg, wp, lp, answer)) return answer;
     switch (msg) {
         case WM_PAINT: onPaint(); return 0;
         case WM_ERASEBKGND: {
             RECT rc{};
             GetClientRect(canvas_, &rc);
-            FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            HBRUSH background = CreateSolidBrush(screenColours().background);
+            FillRect(reinterpret_cast<HDC>(wp), &rc, background);
+            DeleteObject(background);
             return 1;
         }
         case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
@@ -224,6 +228,7 @@ void GridView::onMouseMove(int x, int y) {
 }
 
 void GridView::onFocus() {
+    if (access_) access_->focusGained();
     if (Application* app = Application::current()) {
         app->setEditHandler(grid_);
         app->setUndoHandler(grid_);

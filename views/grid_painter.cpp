@@ -74,41 +74,91 @@ void paintOutlineLines(HDC dc, HBRUSH black, const PuzzleGrid& g, const GridPain
     }
 }
 
+bool isSet(COLORREF colour) { return colour != CLR_INVALID; }
+
 struct Tools {
-    GdiObject black{CreateSolidBrush(RGB(0, 0, 0))};
-    GdiObject pen{CreatePen(PS_SOLID, 1, RGB(0, 0, 0))};
+    GdiObject black;  // the line colour: black unless high contrast says otherwise
+    GdiObject pen;
     GdiObject currentLetter;
     GdiObject currentWord;
-    GdiObject red{CreateSolidBrush(RGB(255, 0, 0))};
+    GdiObject wasWrong;
+    GdiObject red;  // the revealed mark
     GdiObject printBlock;
+    GdiObject cursorPen;  // marks in the cursor square (high contrast)
+    GdiObject cursorFrame, wordFrame;
     Tools(const GridPaintParams& p)
-        : currentLetter(CreateSolidBrush(p.currentLetterColour)),
+        : black(CreateSolidBrush(p.lineColour)),
+          pen(CreatePen(PS_SOLID, 1, p.lineColour)),
+          currentLetter(CreateSolidBrush(p.currentLetterColour)),
           currentWord(CreateSolidBrush(p.currentWordColour)),
-          printBlock(p.printing ? CreateSolidBrush(printBlockColour(p.printBrushIndex)) : nullptr) {}
+          wasWrong(CreateSolidBrush(p.wasWrongColour)),
+          red(CreateSolidBrush(p.revealedColour)),
+          printBlock(p.printing ? CreateSolidBrush(printBlockColour(p.printBrushIndex)) : nullptr),
+          cursorPen(isSet(p.cursorTextColour) ? CreatePen(PS_SOLID, 1, p.cursorTextColour) : nullptr),
+          cursorFrame(isSet(p.cursorFrameColour) ? CreateSolidBrush(p.cursorFrameColour) : nullptr),
+          wordFrame(isSet(p.wordFrameColour) ? CreateSolidBrush(p.wordFrameColour) : nullptr) {}
 };
+
+bool isCursor(const GridPaintParams& p, int column, int row) {
+    return (p.flags & ShowHighlights) && column == p.cursorColumn && row == p.cursorRow;
+}
+
+// In high contrast the cursor square's texts take the highlight's text colour.
+COLORREF textColour(const GridPaintParams& p, int column, int row, COLORREF colour) {
+    return isSet(p.cursorTextColour) && isCursor(p, column, row) ? p.cursorTextColour : colour;
+}
 
 // Selecting a font is costly (it is realised again each time), so the texts of a paint
 // are drawn in passes by kind and the font and colour change only when they differ
 // from the last text's.
 class TextPen {
 public:
-    TextPen(HDC dc, const GridPaintParams& p) : dc_(dc), p_(p) {}
+    TextPen(HDC dc, const GridPaintParams& p) : dc_(dc), p_(p), original_(GetCurrentObject(dc, OBJ_FONT)) {}
+    ~TextPen() {
+        SelectObject(dc_, original_);
+        for (const Slanted& s : slanted_)
+            if (s.italic) DeleteObject(s.italic);
+    }
+    TextPen(const TextPen&) = delete;
+    TextPen& operator=(const TextPen&) = delete;
     void align(UINT mode) {
         if (mode != align_) SetTextAlign(dc_, align_ = mode);
     }
-    void draw(int column, int row, HFONT font, COLORREF colour, int x, int y, const char* text, int length) {
-        if (font != font_) SelectObject(dc_, font_ = font);
+    // Slanted: in the font's italic form, so that pencil differs from pen in shape
+    // and not by colour alone.
+    void draw(int column, int row, HFONT font, COLORREF colour, int x, int y, const char* text, int length,
+              bool slanted = false) {
+        HFONT shown = slanted ? italicOf(font) : font;
+        if (shown != font_) SelectObject(dc_, font_ = shown);
         if (colour != colour_ || !colourSet_) {
             SetTextColor(dc_, colour_ = colour);
             colourSet_ = true;
         }
         TextOutA(dc_, x, y, text, length);
-        if (p_.trace) p_.trace->push_back({column, row, font, colour, std::string(text, size_t(length))});
+        if (p_.trace) p_.trace->push_back({column, row, font, colour, std::string(text, size_t(length)), slanted});
     }
 
 private:
+    struct Slanted {
+        HFONT font = nullptr, italic = nullptr;
+    };
+    HFONT italicOf(HFONT font) {
+        for (const Slanted& s : slanted_)
+            if (s.font == font) return s.italic ? s.italic : font;
+        LOGFONTA lf{};
+        HFONT italic = nullptr;
+        if (GetObjectA(font, sizeof lf, &lf) == sizeof lf) {
+            lf.lfItalic = TRUE;
+            italic = CreateFontIndirectA(&lf);
+        }
+        slanted_.push_back({font, italic});  // one per font of the paint: three at most
+        return italic ? italic : font;
+    }
+
     HDC dc_;
     const GridPaintParams& p_;
+    HGDIOBJ original_;
+    std::vector<Slanted> slanted_;
     HFONT font_ = nullptr;
     COLORREF colour_ = 0;
     bool colourSet_ = false;
@@ -122,12 +172,13 @@ void paintCellContent(TextPen& pen, const GridCell& cell, const GridPaintParams&
     if (!solutionShown && !entryShown) return;
     const RebusEntry* record = solutionShown ? cell.solutionRebus.get() : cell.userRebus.get();
     const char letter = solutionShown ? cell.solution : cell.fill;
-    const COLORREF colour = ((p.flags & ShowEntries) && (cell.flags & Pencil)) ? p.pencilColour : p.letterColour;
+    const bool pencil = (p.flags & ShowEntries) && (cell.flags & Pencil);
+    const COLORREF colour = textColour(p, column, row, pencil ? p.pencilColour : p.letterColour);
     const int cx = (column + 1) * p.cellWidth - p.cellWidth / 2 + p.origin.left;
     const int bottom = y + p.cellHeight;
 
     if (!record) {
-        pen.draw(column, row, p.letterFont, colour, cx, bottom, &letter, 1);
+        pen.draw(column, row, p.letterFont, colour, cx, bottom, &letter, 1, pencil);
         return;
     }
     int length = record->length;
@@ -135,17 +186,25 @@ void paintCellContent(TextPen& pen, const GridCell& cell, const GridPaintParams&
     if (length > RebusMaxText) length = RebusMaxText;
     if (length <= 1) {
         HFONT font = record->kind != RebusPlain ? p.symbolFont : p.letterFont;
-        pen.draw(column, row, font, colour, cx, bottom, record->text, length);
+        pen.draw(column, row, font, colour, cx, bottom, record->text, length, pencil);
     } else if (length <= 3) {
-        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, record->text, length);
+        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, record->text, length, pencil);
     } else if (!p.printing) {
         char shown[5] = {record->text[0], record->text[1], '.', '.', 0};
-        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, shown, 4);
+        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, shown, 4, pencil);
     } else {
         // On paper the entry is listed in a footnote instead.
         char note[16];
         int n = snprintf(note, sizeof note, "(%d)", footnote++);
-        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, note, n);
+        pen.draw(column, row, p.numberFont, colour, cx, bottom - 1, note, n, pencil);
+    }
+}
+
+// A frame inside the square, about a tenth of it wide (at least a pixel).
+void frameInside(HDC dc, RECT r, HBRUSH brush, int cell) {
+    for (int i = 0, width = std::max(1, cell / 10); i < width && r.right - r.left > 2; ++i) {
+        FrameRect(dc, &r, brush);
+        InflateRect(&r, -1, -1);
     }
 }
 
@@ -153,26 +212,31 @@ void paintCellContent(TextPen& pen, const GridCell& cell, const GridPaintParams&
 void paintLetterCell(HDC dc, const GridCell& cell, const GridPaintParams& p, const Tools& t, int column, int row,
                      int x, int y) {
     const RECT r{x, y, x + p.cellWidth - p.innerWidth, y + p.cellHeight - p.innerHeight};
+    const bool cursor = isCursor(p, column, row);
     if (p.flags & ShowHighlights) {
-        if (column == p.cursorColumn && row == p.cursorRow)
+        if (cursor) {
             FillRect(dc, &r, t.currentLetter);
-        else if (cell.flags & Highlighted)
+            if (t.cursorFrame.handle) frameInside(dc, r, t.cursorFrame, p.cellWidth);
+        } else if (cell.flags & Highlighted) {
             FillRect(dc, &r, t.currentWord);
+            if (t.wordFrame.handle) frameInside(dc, r, t.wordFrame, p.cellWidth);
+        }
     }
+    const HPEN markPen = cursor && t.cursorPen.handle ? static_cast<HPEN>(t.cursorPen) : static_cast<HPEN>(t.pen);
     if (cell.flags & Circled) {
         SelectObject(dc, GetStockObject(NULL_BRUSH));
-        SelectObject(dc, static_cast<HPEN>(t.pen));
+        SelectObject(dc, markPen);
         Ellipse(dc, r.left, r.top, r.right, r.bottom);
     }
     if (p.flags & ShowMarks) {
         if (cell.flags & (WasIncorrect | Revealed)) {
             const int third = p.cellWidth / 3;
             POINT corner[3] = {{r.right - third, r.top}, {r.right, r.top}, {r.right, r.top + p.cellHeight / 3}};
-            SelectObject(dc, static_cast<HPEN>(t.pen));
-            SelectObject(dc, (cell.flags & WasIncorrect) ? static_cast<HBRUSH>(t.black) : static_cast<HBRUSH>(t.red));
+            SelectObject(dc, markPen);
+            SelectObject(dc, (cell.flags & WasIncorrect) ? static_cast<HBRUSH>(t.wasWrong) : static_cast<HBRUSH>(t.red));
             Polygon(dc, corner, 3);
         } else if (cell.flags & Incorrect) {
-            SelectObject(dc, static_cast<HPEN>(t.pen));
+            SelectObject(dc, markPen);
             MoveToEx(dc, r.left, r.top, nullptr);
             LineTo(dc, r.right, r.bottom);
             MoveToEx(dc, r.left, r.bottom - 1, nullptr);
@@ -188,7 +252,7 @@ bool hasNumber(const GridCell& cell, const GridPaintParams& p) {
 void paintNumber(TextPen& pen, const GridCell& cell, const GridPaintParams& p, int column, int row, int x, int y) {
     char number[8];
     int n = snprintf(number, sizeof number, "%d", cell.number % 10000);
-    pen.draw(column, row, p.numberFont, p.numberColour, x + 1, y, number, n);
+    pen.draw(column, row, p.numberFont, textColour(p, column, row, p.numberColour), x + 1, y, number, n);
 }
 
 }  // namespace

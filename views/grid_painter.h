@@ -29,9 +29,10 @@ COLORREF printBlockColour(int index);
 // One text output of a paint, recorded when a trace is asked for (tests and print layout).
 struct PaintedText {
     int column, row;
-    HFONT font;
+    HFONT font;  // the font of its kind (letter, number, symbol) as passed in
     COLORREF colour;
     std::string text;
+    bool slanted = false;  // drawn in the font's italic form (pencil)
 };
 
 struct GridPaintParams {
@@ -46,6 +47,14 @@ struct GridPaintParams {
     COLORREF pencilColour = RGB(128, 128, 128);
     COLORREF currentLetterColour = RGB(255, 0, 0);
     COLORREF currentWordColour = RGB(192, 192, 192);
+    COLORREF lineColour = RGB(0, 0, 0);        // lines, blocks on screen, circles, crosses
+    COLORREF wasWrongColour = RGB(0, 0, 0);    // corner triangle of a corrected square
+    COLORREF revealedColour = RGB(255, 0, 0);  // corner triangle of a revealed square
+    // High contrast (CLR_INVALID otherwise): the texts and marks in the cursor square,
+    // and frames that mark the cursor square and the current word besides their colour.
+    COLORREF cursorTextColour = CLR_INVALID;
+    COLORREF cursorFrameColour = CLR_INVALID;
+    COLORREF wordFrameColour = CLR_INVALID;
     int firstColumn = 0, lastColumn = 0;  // half-open ranges
     int firstRow = 0, lastRow = 0;
     unsigned flags = ScreenPaintFlags;

@@ -14,6 +14,7 @@
 #include "shell/main_window.h"
 #include "views/status_bar.h"
 #include "views/entry_box.h"
+#include "views/grid_accessibility.h"
 #include "views/grid_geometry.h"
 
 namespace gw {
@@ -121,6 +122,7 @@ bool GridView::build(HWND pane, bool attachEngine) {
     SetWindowLongPtrA(canvas_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     canvasClassProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(canvas_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GridView::canvasProc)));
+    access_ = std::make_unique<GridAccessibility>(*this);
     showScale();
     // The first sizing: fit mode computes its scale now.
     clientSize(cw, ch);
@@ -140,6 +142,7 @@ GridView::~GridView() {
     } catch (...) {
     }
     closeBoxes();
+    access_.reset();  // readers holding the grid's object now hear "disconnected"
     if (grid_ && grid_->view == this) grid_->view = nullptr;
     if (canvas_) {
         HWND c = canvas_;
@@ -345,6 +348,7 @@ void GridView::setCursorCell(int x, int y) {
     scrollCursorIntoView();
     invalidateCursorCell(true);
     applyAutomove();
+    if (access_) access_->engineChanged();
 }
 
 void GridView::invalidateCursorCell(bool eraseBackground) {
@@ -357,6 +361,7 @@ void GridView::invalidateCell(int x, int y) {
     if (!canvas_) return;
     RECT r = cellRect(x, y);
     InvalidateRect(canvas_, &r, TRUE);
+    if (access_) access_->engineChanged();
 }
 
 void GridView::invalidateRange(int x1, int y1, int x2, int y2) {
@@ -364,6 +369,7 @@ void GridView::invalidateRange(int x1, int y1, int x2, int y2) {
     RECT r{std::min(x1, x2) * cell_, std::min(y1, y2) * cell_, (std::max(x1, x2) + 1) * cell_ - 1,
            (std::max(y1, y2) + 1) * cell_ - 1};
     InvalidateRect(canvas_, &r, TRUE);
+    if (access_) access_->engineChanged();
 }
 
 void GridView::setHandPointer(bool hand) {
@@ -387,18 +393,29 @@ bool GridView::documentDiagramless() const {
     return doc && doc->grid.get() == grid_ && doc->isDiagramless;
 }
 
+GridColours GridView::screenColours() const {
+    return screenGridColours(style_.penColour, style_.pencilColour, style_.currentLetterColour, style_.currentWordColour);
+}
+
 GridPaintParams GridView::screenPaintParams(int firstColumn, int lastColumn, int firstRow, int lastRow) const {
     GridPaintParams p;
     p.letterFont = letterFont_;
     p.numberFont = numberFont_;
     p.symbolFont = symbolFont_;
-    p.letterColour = style_.penColour;
-    p.numberColour = GetSysColor(COLOR_WINDOWTEXT);
+    const GridColours colours = screenColours();
+    p.letterColour = colours.pen;
+    p.numberColour = colours.number;
     p.blockColour = style_.gridBlack;
     p.letterCellColour = style_.gridWhite;
-    p.pencilColour = style_.pencilColour;
-    p.currentLetterColour = style_.currentLetterColour;
-    p.currentWordColour = style_.currentWordColour;
+    p.pencilColour = colours.pencil;
+    p.currentLetterColour = colours.currentLetter;
+    p.currentWordColour = colours.currentWord;
+    p.lineColour = colours.lines;
+    p.wasWrongColour = colours.wasWrongMark;
+    p.revealedColour = colours.revealedMark;
+    p.cursorTextColour = colours.cursorText;
+    p.cursorFrameColour = colours.cursorFrame;
+    p.wordFrameColour = colours.wordFrame;
     p.firstColumn = firstColumn;
     p.lastColumn = lastColumn;
     p.firstRow = firstRow;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ports/view_ports.h"
+#include "shell/fonts_colours.h"
 #include "views/grid_painter.h"
 #include "views/scroll_view.h"
 
@@ -15,6 +16,7 @@ namespace gw {
 
 class PuzzleGrid;
 class EntryBox;
+class GridAccessibility;
 struct GridKey;
 
 // The three grid fonts (as described at scale 100) and the grid colours.
@@ -99,8 +101,12 @@ public:
     HWND symbolPicker() const { return picker_; }
     // Greys the pop-up menu's items as the grid's state requires.
     void prepareGridMenu(HMENU popup) const;
+    // The colours the screen paints with now (the style's, or the system's in high contrast).
+    GridColours screenColours() const;
     // The paint parameters the screen uses for a range of cells.
     GridPaintParams screenPaintParams(int firstColumn, int lastColumn, int firstRow, int lastRow) const;
+    // A square's pixels on the canvas (the last row and column of pixels included).
+    RECT squareRect(int x, int y) const { return cellRect(x, y); }
 
     // --- seams to the rest of the front end ---
     // Where the "Scale: %d%c" text goes; unset = the main window's status bar.
@@ -171,6 +177,7 @@ private:
     bool automove_ = true;
     PuzzleGrid* grid_;
     std::unique_ptr<EntryBox> box_;
+    std::unique_ptr<GridAccessibility> access_;  // what screen readers are told
     HWND picker_ = nullptr;
     HWND canvas_ = nullptr;
     HCURSOR pointer_ = nullptr;

@@ -1,12 +1,14 @@
 #include "views/title_pane.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
 #include "shell/application.h"
 #include "shell/screen_dpi.h"
 #include "shell/window_object.h"
+#include "views/text_accessible.h"
 #include "views/text_measure.h"
 
 namespace gw {
@@ -32,6 +34,7 @@ std::unique_ptr<TitlePane> TitlePane::create(HWND parent, HINSTANCE resources, c
     if (!t.title.empty()) self->items_.push_back({t.title, Role::Title, t.titleFont, 0, {}});
     if (!t.author.empty()) self->items_.push_back({t.author, Role::Author, t.authorFont, 0, {}});
     if (!t.copyright.empty()) self->items_.push_back({t.copyright, Role::Copyright, t.copyrightFont, 0, {}});
+    self->makeAccessible();
     attachWindowObject(hwnd, self.get(), &TitlePane::windowProc);
     self->measure();
     RECT r{};
@@ -40,7 +43,27 @@ std::unique_ptr<TitlePane> TitlePane::create(HWND parent, HINSTANCE resources, c
     return self;
 }
 
+void TitlePane::makeAccessible() {
+    access_ = std::make_unique<TextAccessibility>(
+        hwnd_, ROLE_SYSTEM_GROUPING, [] { return std::string(stringText(IDS_SPEAK_TITLE_STRIP)); },
+        [this] {
+            std::vector<TextItem> shown;
+            for (size_t i = 0; i < items_.size(); ++i) {
+                // The items carry spaces for the layout; readers want the words.
+                const std::string& text = items_[i].text;
+                const size_t first = text.find_first_not_of(' ');
+                const size_t last = text.find_last_not_of(' ');
+                shown.push_back({first == std::string::npos ? std::string() : text.substr(first, last - first + 1),
+                                 itemRect(i), nullptr});
+                // The notepad button stands beside the title: a push button of its own.
+                if (i == 0 && hint_) shown.push_back({tipText_, {}, hint_});
+            }
+            return shown;
+        });
+}
+
 TitlePane::~TitlePane() {
+    access_.reset();
     if (tooltip_) DestroyWindow(tooltip_);
     destroyWindowObject(hwnd_);
     if (hintPicture_) DeleteObject(hintPicture_);
@@ -50,6 +73,14 @@ LRESULT CALLBACK TitlePane::windowProc(HWND hwnd, UINT message, WPARAM wParam, L
     auto* self = reinterpret_cast<TitlePane*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     switch (message) {
+        case WM_GETOBJECT:
+            try {
+                if (LRESULT answer = 0; self->access_ && self->access_->handles(message, wParam, lParam, answer))
+                    return answer;
+            } catch (...) {
+                return 0;
+            }
+            break;
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
@@ -136,6 +167,8 @@ void TitlePane::setHint(const std::string& notes) {
                                        GetModuleHandleA(nullptr), nullptr);
         }
         tipText_ = titlepane::hintTooltip(stringText(IDS_NOTEPAD_HINT_TIP), notes);
+        // A picture button draws no text: its text is the name readers give it.
+        if (hint_) SetWindowTextA(hint_, tipText_.c_str());
         if (tooltip_ && hint_) {
             TOOLINFOA ti{};
             ti.cbSize = sizeof(ti);
@@ -162,6 +195,17 @@ void TitlePane::drawSeparator(HDC dc, int x, int top, int bottom) {
     }
 }
 
+RECT TitlePane::itemRect(size_t i) const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int inner = titlepane::Inset;
+    const int border = GetSystemMetrics(SM_CXBORDER);
+    const Item& item = items_[i];
+    int textRight = inner + item.at.x + item.at.width;
+    if (i == 0 && hint_) textRight -= HintSize + HintGap;
+    return RECT{inner + item.at.x + border + 2, inner, textRight, client.bottom - inner};
+}
+
 void TitlePane::paint(HDC dc) {
     RECT client{};
     GetClientRect(hwnd_, &client);
@@ -173,12 +217,9 @@ void TitlePane::paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     const int inner = titlepane::Inset;
-    const int border = GetSystemMetrics(SM_CXBORDER);
     for (size_t i = 0; i < items_.size(); ++i) {
         const Item& item = items_[i];
-        int textRight = inner + item.at.x + item.at.width;
-        if (i == 0 && hint_) textRight -= HintSize + HintGap;
-        RECT r{inner + item.at.x + border + 2, inner, textRight, client.bottom - inner};
+        RECT r = itemRect(i);
         HGDIOBJ old = SelectObject(dc, item.font ? item.font : GetStockObject(DEFAULT_GUI_FONT));
         DrawTextA(dc, item.text.c_str(), static_cast<int>(item.text.size()), &r,
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);

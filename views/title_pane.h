@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "views/secondary_math.h"
+#include "views/text_accessible.h"
 
 namespace gw {
 
@@ -55,6 +56,9 @@ private:
     void layout();
     void paint(HDC dc);
     void drawSeparator(HDC dc, int x, int top, int bottom);
+    // Where item i's text is drawn, in client pixels.
+    RECT itemRect(size_t i) const;
+    void makeAccessible();
 
     HWND hwnd_ = nullptr;
     HINSTANCE resources_ = nullptr;
@@ -63,6 +67,7 @@ private:
     HBITMAP hintPicture_ = nullptr;
     std::string tipText_;
     std::vector<Item> items_;
+    std::unique_ptr<TextAccessibility> access_;  // the items as static texts for readers
     bool hasTitle_ = false;
     bool hasCopyright_ = false;
     int width_ = 0;

@@ -21,25 +21,13 @@
 #include "views/clue_lists.h"
 #include "views/clue_prompt.h"
 #include "views/grid_view.h"
+#include "bench_program.h"
 
 namespace {
 
-double microseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    return double(to.QuadPart - from.QuadPart) * 1e6 / double(frequency.QuadPart);
-}
-
-void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+using benchtiming::microseconds;
+using benchtiming::pump;
+using benchtiming::report;
 
 // Tab moves to the next word; the time runs until the whole window is painted again.
 // What the program leaves for when it is idle (a scroll bar catching up) is timed apart.
@@ -81,43 +69,15 @@ std::vector<double> timeRedraws(HWND window, UINT flags) {
     return times;
 }
 
-void report(const char* what, std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    double sum = 0;
-    for (double t : times) sum += t;
-    std::printf("%-44s median %8.1f us  mean %8.1f us  p90 %8.1f us  (%zu times)\n", what, times[times.size() / 2],
-                sum / double(times.size()), times[times.size() * 9 / 10], times.size());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string puzzle = argc > 1 ? argv[1] : std::string(GW_SOURCE_DIR) + "\\samples\\stress39.puz";
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string folder(exe);
-    folder = folder.substr(0, folder.find_last_of('\\'));
-    // The program's menus, strings and dialogs come from gridwell.exe beside the bench.
-    HMODULE resources = LoadLibraryExA((folder + "\\..\\bin\\gridwell.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!resources) {
-        std::printf("clue_move_bench: gridwell.exe not found beside %s\n", folder.c_str());
-        return 1;
-    }
-    const std::string commandLine = "\"" + puzzle + "\"";
-    gw::Application app(GetModuleHandleA(nullptr), nullptr, commandLine.c_str(), SW_SHOWNORMAL);
-    app.setResourceModule(resources);
-    if (!app.initialise() || !app.createMainWindow()) return 1;
-    app.createPluginManager();
-    app.createBars();
-    app.showMainWindow();
-    app.processCommandLine();
-    pump();
+    const auto program = benchtiming::startProgram("clue_move_bench", argc, argv);
+    if (!program) return 1;
+    gw::Application& app = *program->app;
+    const std::string& puzzle = program->puzzle;
     gw::PuzzleDocument* doc = gw::core().document;
     gw::LayoutManager* layout = app.mainWindow()->layout();
-    if (!doc || !doc->isOpen || !layout) {
-        std::printf("clue_move_bench: %s did not open\n", puzzle.c_str());
-        return 1;
-    }
     HWND frame = app.mainWindow()->hwnd();
     HWND canvas = layout->gridView()->canvas();
     std::printf("%s: %dx%d grid, %ld Across and %ld Down clues\n", puzzle.c_str(), doc->grid->width,

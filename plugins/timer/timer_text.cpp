@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "timer_clock.h"
+
 namespace ovtimer {
 
 size_t formatLtim(uint32_t elapsed, bool stopped, char* out) {
@@ -36,6 +38,27 @@ bool parseLtim(const char* data, size_t length, SavedTime& result) {
     }
     result = parsed;
     return true;
+}
+
+size_t formatDisplay(bool scoreShown, int score, uint32_t elapsed, char* out) {
+    if (elapsed > MaxElapsed) elapsed = MaxElapsed;
+    const int n = scoreShown ? std::snprintf(out, LtimTextSize, "%04d", score)
+                             : std::snprintf(out, LtimTextSize, "%02d:%02d", clockMinutes(elapsed), clockSeconds(elapsed));
+    return n > 0 ? static_cast<size_t>(n) : 0;
+}
+
+std::string spokenDisplay(bool scoreShown, int score, uint32_t elapsed, bool stopped) {
+    char shown[LtimTextSize];
+    std::string text;
+    if (scoreShown) {
+        // "0042" is drawn; the number is what a listener wants.
+        std::snprintf(shown, sizeof shown, "%d", score);
+        text = std::string("score ") + shown;
+    } else {
+        formatDisplay(false, 0, elapsed, shown);
+        text = shown;
+    }
+    return text + (stopped ? ", stopped" : ", running");
 }
 
 }  // namespace ovtimer

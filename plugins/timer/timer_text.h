@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace ovtimer {
 
@@ -25,5 +26,13 @@ size_t formatLtim(uint32_t elapsed, bool stopped, char* out);
 // when the text does not start with a decimal time. A time above the limit reads
 // as the limit; a text without ",flag" reads as a running clock.
 bool parseLtim(const char* data, size_t length, SavedTime& result);
+
+// What the display shows: the score as "%04d" while it is shown, else the time as
+// "%02d:%02d". out holds at least LtimTextSize bytes; returns the length.
+size_t formatDisplay(bool scoreShown, int score, uint32_t elapsed, char* out);
+
+// The display in words for a screen reader: what is shown and whether the clock
+// runs ("12:34, running", "score 42, stopped").
+std::string spokenDisplay(bool scoreShown, int score, uint32_t elapsed, bool stopped);
 
 }  // namespace ovtimer

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "timer_accessible.h"
+#include "timer_buttons.h"
 #include "timer_resources.h"
 #include "timer_tool.h"
 
@@ -12,15 +14,6 @@ const char* const ClassName = "TimerWindowClass";
 constexpr int WindowWidth = 170;
 constexpr int ButtonWidth = 26;
 constexpr int ButtonHeight = 15;
-
-struct ButtonLayout {
-    int id;
-    int x;
-    const char* tip;
-};
-const ButtonLayout Buttons[] = {{IDC_TIMER_SWITCH, 18, "On/Off"},
-                              {IDC_TIMER_SCORE, 105, "Show score"},
-                              {IDC_TIMER_BOARD, 135, "Show scoreboard"}};
 
 // Puts a coordinate back on the screen the way the window's default place is kept there.
 int clampToScreen(int value, int size, int screen) {
@@ -89,6 +82,10 @@ void TimerWindow::destroy(TimerTool& tool) {
 }
 
 TimerWindow::~TimerWindow() {
+    if (accessible_) {
+        accessible_->disconnect();
+        accessible_->Release();
+    }
     for (HBITMAP bitmap : {switchOn_, switchOff_, calculator_, board_})
         if (bitmap) DeleteObject(bitmap);
 }
@@ -128,8 +125,10 @@ bool TimerWindow::createControls() {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, tool_.module, nullptr);
     int y = (height_ - ButtonHeight) / 2;
-    for (const ButtonLayout& layout : Buttons) {
-        HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, layout.x, y, ButtonWidth,
+    for (const TimerButton& layout : TimerButtons) {
+        // The face is a picture; the text names the button for the system's own
+        // accessible object of a button window.
+        HWND button = CreateWindowExA(0, "BUTTON", layout.tip, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, layout.x, y, ButtonWidth,
                                       ButtonHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                       tool_.module, nullptr);
         if (!button || !tooltip_) continue;

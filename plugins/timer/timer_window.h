@@ -10,6 +10,7 @@
 namespace ovtimer {
 
 struct TimerTool;
+class TimerAccessible;
 
 class TimerWindow {
 public:
@@ -48,6 +49,8 @@ private:
     void switchCommand();
     void focusRemembered();
     void keepAboveOwner();
+    LRESULT accessibleObject(WPARAM wParam, LPARAM lParam);
+    void announceChanges();
 
     TimerTool& tool_;
     HWND hwnd_ = nullptr;
@@ -59,6 +62,14 @@ private:
     RECT display_ = {};
     int16_t xOffset_ = 0;
     int16_t yOffset_ = 0;
+    TimerAccessible* accessible_ = nullptr;  // made when a reader first asks
+    // What readers were last told; the seconds ticking by are not news (below).
+    struct Announced {
+        bool stopped = true;
+        bool scoreShown = false;
+        int score = 0;
+        uint32_t elapsed = 0;
+    } announced_;
     HBITMAP switchOn_ = nullptr, switchOff_ = nullptr, calculator_ = nullptr, board_ = nullptr;
 };
 

@@ -1,10 +1,12 @@
 // The timer window's messages: painting, dragging, focus and its three buttons.
 #include <windows.h>
 #include <mmsystem.h>
+#include <oleacc.h>
 
-#include <cstdio>
 
+#include "timer_accessible.h"
 #include "timer_resources.h"
+#include "timer_text.h"
 #include "timer_tool.h"
 #include "timer_window.h"
 
@@ -13,7 +15,11 @@ namespace ovtimer {
 LRESULT CALLBACK TimerWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TimerWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    try {
+        return self->handle(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
 }
 
 LRESULT TimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,10 +52,40 @@ LRESULT TimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) onCommand(LOWORD(wParam));
             return 0;
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) return accessibleObject(wParam, lParam);
+            break;
         default:
             break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+LRESULT TimerWindow::accessibleObject(WPARAM wParam, LPARAM lParam) {
+    if (!accessible_) {
+        // A reader may hold the object, and call it, after the host has unloaded the
+        // plug-in: from now on the library stays loaded until the process ends.
+        HMODULE pinned = nullptr;
+        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                           reinterpret_cast<LPCSTR>(&TimerWindow::windowProc), &pinned);
+        accessible_ = new TimerAccessible(tool_, hwnd_);
+    }
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, accessible_);
+    return result >= 0 ? result : DefWindowProcA(hwnd_, WM_GETOBJECT, wParam, lParam);
+}
+
+// Readers hear of the clock starting or stopping, a score coming up or going and the
+// time being set back (reset, options); not of every second that passes, which would
+// drown everything else. Whoever wants the time asks for the value and gets it live.
+void TimerWindow::announceChanges() {
+    const ClockState& clock = tool_.clock;
+    const bool switched = clock.stopped != announced_.stopped;
+    const bool changed = switched || tool_.scoreShown != announced_.scoreShown ||
+                         (tool_.scoreShown && tool_.currentScore != announced_.score) ||
+                         clock.elapsed < announced_.elapsed;
+    announced_ = {clock.stopped, tool_.scoreShown, tool_.currentScore, clock.elapsed};
+    if (changed) NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    if (switched) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, 1);
 }
 
 void TimerWindow::onActivate(WPARAM wParam, LPARAM lParam) {
@@ -138,15 +174,9 @@ void TimerWindow::paint() {
             InvalidateRect(GetDlgItem(hwnd_, IDC_TIMER_SWITCH), nullptr, FALSE);
         }
     }
-    char text[16];
-    COLORREF colour;
-    if (tool_.scoreShown) {
-        colour = RGB(255, 255, 0);
-        std::snprintf(text, sizeof text, "%04d", tool_.currentScore);
-    } else {
-        colour = clock.stopped ? RGB(255, 0, 0) : RGB(0, 255, 0);
-        std::snprintf(text, sizeof text, "%02d:%02d", clockMinutes(clock.elapsed), clockSeconds(clock.elapsed));
-    }
+    char text[LtimTextSize];
+    formatDisplay(tool_.scoreShown, tool_.currentScore, clock.elapsed, text);
+    const COLORREF colour = tool_.scoreShown ? RGB(255, 255, 0) : clock.stopped ? RGB(255, 0, 0) : RGB(0, 255, 0);
     HGDIOBJ oldFont = SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SetTextColor(dc, colour);
     SetBkColor(dc, RGB(0, 0, 0));
@@ -155,6 +185,7 @@ void TimerWindow::paint() {
                 static_cast<UINT>(lstrlenA(text)), nullptr);
     SelectObject(dc, oldFont);
     EndPaint(hwnd_, &ps);
+    announceChanges();
 }
 
 void TimerWindow::drawButton(const DRAWITEMSTRUCT& item) {

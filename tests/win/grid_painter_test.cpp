@@ -95,6 +95,8 @@ TEST_F(GridPainter, LinesBlocksHighlightsAndPenColours) {
     ASSERT_NE(textAt(3, 0, letter), nullptr);
     EXPECT_EQ(textAt(3, 0, letter)->text, "W");
     EXPECT_EQ(textAt(3, 0, letter)->colour, Grey);
+    EXPECT_TRUE(textAt(3, 0, letter)->slanted);
+    EXPECT_FALSE(textAt(2, 0, letter)->slanted);
     // Numbers of the word starts, in the number font.
     ASSERT_NE(textAt(0, 0, number), nullptr);
     EXPECT_EQ(textAt(0, 0, number)->text, "1");
@@ -231,7 +233,20 @@ TEST_F(GridPainter, FontAndColourFollowEachTextAcrossThePasses) {
     const int pen = inLetterArea(m, 0, 0, Black);
     EXPECT_GT(pen, 20);
     EXPECT_EQ(pen, inLetterArea(alone, 0, 0, Black));
-    EXPECT_EQ(inLetterArea(m, 3, 0, Grey), pen);   // the same glyph in pencil grey
+    // Pencil: the same letter in the letter font's italic form (shape as well as
+    // colour), grey.
+    LOGFONTA lf{};
+    GetObjectA(letter, sizeof lf, &lf);
+    lf.lfItalic = TRUE;
+    HFONT italic = CreateFontIndirectA(&lf);
+    MemoryCanvas slanted(Cell + 2, Cell + 2);
+    HGDIOBJ oldFont = SelectObject(slanted.dc(), italic);
+    SetBkMode(slanted.dc(), TRANSPARENT);
+    SetTextAlign(slanted.dc(), TA_CENTER | TA_BOTTOM);
+    TextOutA(slanted.dc(), Cell / 2, Cell, "Q", 1);
+    SelectObject(slanted.dc(), oldFont);
+    DeleteObject(italic);
+    EXPECT_EQ(inLetterArea(m, 3, 0, Grey), inLetterArea(slanted, 0, 0, Black));
     EXPECT_EQ(inLetterArea(m, 3, 0, Black), 0);
     EXPECT_EQ(inLetterArea(m, 4, 0, Black), pen);  // and in pen again after it
     EXPECT_EQ(GetCurrentObject(m.dc(), OBJ_FONT), fontBefore);

@@ -16,12 +16,12 @@
 
 namespace gw::test {
 
+// Again whenever they are missing: a shell test before unregisters the program's.
 inline void registerViewClasses() {
-    static bool done = false;
-    if (done) return;
-    done = true;
     for (const char* name : {"ContainerWindowClass", "CanvasClass", "GwTestParent"}) {
         WNDCLASSA wc{};
+        if (GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) continue;
+        wc = WNDCLASSA{};
         wc.lpfnWndProc = DefWindowProcA;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));

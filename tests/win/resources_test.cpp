@@ -136,19 +136,26 @@ TEST(Resources, MenusHaveTheirItemsInOrder) {
               "Print{Puzzle=40062,Solution=40063,Customized...=40006}");
 }
 
-TEST(Resources, AcceleratorsAreCtrlKeys) {
+TEST(Resources, AcceleratorsAreCtrlKeysAndF6ForThePanes) {
     ASSERT_NE(exeModule(), nullptr);
     HACCEL table = LoadAcceleratorsA(exeModule(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     ASSERT_NE(table, nullptr);
     ACCEL acc[16];
     const int n = CopyAcceleratorTableA(table, acc, 16);
-    ASSERT_EQ(n, 9);
+    ASSERT_EQ(n, 11);
     std::string got;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(acc[i].fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT), FVIRTKEY | FCONTROL);
         got += std::to_string(acc[i].key) + ":" + std::to_string(acc[i].cmd) + " ";
     }
     EXPECT_EQ(got, "67:40015 79:40002 80:40006 83:40005 86:40016 46:40017 87:40011 88:40014 90:40013 ");
+    // F6 and Shift+F6 go round the panes.
+    EXPECT_EQ(acc[9].fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT), FVIRTKEY);
+    EXPECT_EQ(acc[9].key, VK_F6);
+    EXPECT_EQ(acc[9].cmd, CMD_NEXT_PANE);
+    EXPECT_EQ(acc[10].fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT), FVIRTKEY | FSHIFT);
+    EXPECT_EQ(acc[10].key, VK_F6);
+    EXPECT_EQ(acc[10].cmd, CMD_PREVIOUS_PANE);
     DestroyAcceleratorTable(table);
 }
 

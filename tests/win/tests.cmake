@@ -50,6 +50,8 @@ add_dependencies(win_tests post_command)
 # The version resources are read back against the generated version header.
 target_include_directories(win_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(win_tests PRIVATE version)
+# Screen readers' questions are asked through oleacc, as a reader asks them.
+target_link_libraries(win_tests PRIVATE oleacc oleaut32 ole32)
 
 # The GUI soak's driver: seeded random actions on the real program (tests/e2e/soak.sh).
 add_executable(soak_driver ${CMAKE_SOURCE_DIR}/tests/e2e/tools/soak_driver.c
@@ -58,3 +60,10 @@ set_target_properties(soak_driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BI
 target_compile_options(soak_driver PRIVATE ${GW_WARNINGS})
 target_link_libraries(soak_driver PRIVATE user32)
 add_dependencies(win_tests soak_driver)
+
+# A screen reader's questions from another process (tests/e2e/screen_reader.sh).
+add_executable(reader_probe ${CMAKE_SOURCE_DIR}/tests/e2e/tools/reader_probe.cpp)
+set_target_properties(reader_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/tools)
+target_compile_options(reader_probe PRIVATE ${GW_WARNINGS})
+target_link_libraries(reader_probe PRIVATE oleacc oleaut32 ole32 uuid user32)
+add_dependencies(win_tests reader_probe)

@@ -1,6 +1,7 @@
 // The real OVtimer.dll behind a fake host: the time it keeps in "LTIM" through
 // opening, minimising, the 99:59 limit and saving, and the score entry it writes.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -251,6 +252,91 @@ TEST_F(TimerToolTest, OptionsWithoutAPuzzleShowAndKeepTheStoredChoices) {
         EXPECT_EQ(host.settings["PellTimer/timeroff"], off);
         EXPECT_EQ(host.settings["PellTimer/addincomplete"], off ? 0 : 1);
     }
+}
+
+// A screen reader's view of the timer, through oleacc as a reader asks.
+std::string narrow(BSTR text) {
+    std::string out;
+    for (UINT i = 0; text && i < SysStringLen(text); ++i) out += char(text[i]);
+    SysFreeString(text);
+    return out;
+}
+VARIANT childId(long id) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+std::string accName(IAccessible* acc, long child) {
+    BSTR text = nullptr;
+    return acc->get_accName(childId(child), &text) == S_OK ? narrow(text) : "(none)";
+}
+std::string accValue(IAccessible* acc) {
+    BSTR text = nullptr;
+    return acc->get_accValue(childId(CHILDID_SELF), &text) == S_OK ? narrow(text) : "(none)";
+}
+long accLong(IAccessible* acc, long child, bool role) {
+    VARIANT v;
+    VariantInit(&v);
+    HRESULT hr = role ? acc->get_accRole(childId(child), &v) : acc->get_accState(childId(child), &v);
+    return hr == S_OK && v.vt == VT_I4 ? v.lVal : -1;
+}
+int valueChanges = 0;
+void CALLBACK countValueChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (hwnd == FindWindowA("TimerWindowClass", "Timer") && object == OBJID_CLIENT && child == CHILDID_SELF)
+        ++valueChanges;
+}
+
+TEST_F(TimerToolTest, ReadersHearTheTimeAndPressTheButtonsByName) {
+    CoInitialize(nullptr);
+    open("754,1");
+    HWND timer = timerWindow();
+    ASSERT_NE(timer, nullptr);
+    IAccessible* acc = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(timer, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc)),
+              S_OK);
+    ASSERT_NE(acc, nullptr);
+    EXPECT_EQ(accName(acc, CHILDID_SELF), "Timer");
+    EXPECT_EQ(accValue(acc), "12:34, stopped");
+    EXPECT_EQ(accLong(acc, CHILDID_SELF, true), ROLE_SYSTEM_CLOCK);
+    long children = 0;
+    EXPECT_EQ(acc->get_accChildCount(&children), S_OK);
+    EXPECT_EQ(children, 3);
+    EXPECT_EQ(accName(acc, 1) + "|" + accName(acc, 2) + "|" + accName(acc, 3), "On/Off|Show score|Show scoreboard");
+    EXPECT_EQ(accLong(acc, 2, true), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(accLong(acc, 1, false) & STATE_SYSTEM_PRESSED, 0) << "the switch is off while stopped";
+    long x = 0, y = 0, w = 0, h = 0;
+    RECT r;
+    GetWindowRect(GetDlgItem(timer, 103), &r);
+    EXPECT_EQ(acc->accLocation(&x, &y, &w, &h, childId(3)), S_OK);
+    EXPECT_EQ(x, r.left);
+    EXPECT_EQ(y + h, r.bottom);
+
+    // The switch pressed by its default action: the clock runs and readers are told
+    // once; the seconds that follow are not announced.
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, countValueChange,
+                                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    valueChanges = 0;
+    EXPECT_EQ(acc->accDoDefaultAction(childId(1)), S_OK);
+    pump(300);
+    EXPECT_EQ(valueChanges, 1);
+    EXPECT_NE(accLong(acc, 1, false) & STATE_SYSTEM_PRESSED, 0);
+    pump(2200);
+    EXPECT_EQ(valueChanges, 1) << "a value change every second would drown the reader";
+    const std::string running = accValue(acc);
+    EXPECT_EQ(running.substr(0, 4), "12:3");
+    EXPECT_NE(running, "12:34, running") << "the value is the live time";
+    EXPECT_EQ(running.substr(5), ", running");
+    EXPECT_EQ(saved().back(), '0');
+    UnhookWinEvent(hook);
+
+    close();
+    BSTR gone = nullptr;
+    EXPECT_EQ(acc->get_accName(childId(CHILDID_SELF), &gone), CO_E_OBJNOTCONNECTED) << "the window has gone";
+    EXPECT_EQ(gone, nullptr);
+    acc->Release();
+    CoUninitialize();
 }
 
 // The score board as the user sees it: the line "Add to score board" puts at the top
