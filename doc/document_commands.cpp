@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "doc/ipuz_import.h"
+#include "doc/jpz_import.h"
 #include "doc/puzzle_document.h"
 #include "doc/puzzle_writer.h"
 #include "doc/text_import.h"
@@ -29,6 +30,7 @@ bool openByPath(PuzzleDocument& doc, const std::string& path) {
     }
     // An ipuz crossword goes to its importer without the binary reader's warning first.
     if (looksLikeIpuzFile(path)) return importIpuzPuzzle(path);
+    if (looksLikeJpzFile(path)) return importJpzPuzzle(path);
     if (doc.openRecovered(path) || doc.open(path)) return doc.isOpen;
     // Not a readable binary puzzle: perhaps a text description.
     return importTextPuzzle(path);
@@ -39,8 +41,10 @@ bool openChosenFile(PuzzleDocument& doc, const std::string& path, int filterInde
         ui().warningById(IDS_FILE_UNREADABLE);
         return false;
     }
-    // Whatever filter was chosen: an ipuz file read as either other format only fails.
+    // Whatever filter was chosen: an ipuz or Crossword Compiler file read as another
+    // format only fails.
     if (filterIndex == OpenFilterIpuz || looksLikeIpuzFile(path)) return importIpuzPuzzle(path);
+    if (filterIndex == OpenFilterJpz || looksLikeJpzFile(path)) return importJpzPuzzle(path);
     if (filterIndex == OpenFilterPuzzle) return (doc.openRecovered(path) || doc.open(path)) && doc.isOpen;
     return importTextPuzzle(path);
 }

@@ -22,13 +22,14 @@ constexpr int ClosePuzzle = 2;
 // Filters of the Open dialog, 1-based as the dialog reports them.
 constexpr int OpenFilterPuzzle = 1;
 constexpr int OpenFilterIpuz = 3;
+constexpr int OpenFilterJpz = 4;
 
 // Closes the open puzzle with the save prompt; true when no puzzle is open afterwards.
 bool closeCurrentPuzzle(PuzzleDocument& doc);
 
 // A file dropped on the window or named on the command line: close the current
-// puzzle, then import an ipuz file, or read a binary puzzle and, failing that, import
-// the file as text.
+// puzzle, then import an ipuz or Crossword Compiler file, or read a binary puzzle
+// and, failing that, import the file as text.
 bool openByPath(PuzzleDocument& doc, const std::string& path);
 
 // The file chosen in the Open dialog: warning 6 when it cannot be read; with the

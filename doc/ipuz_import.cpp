@@ -3,31 +3,20 @@
 // order a binary puzzle keeps them.
 #include <cctype>
 #include <cstdio>
-#include <cstring>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <vector>
 
 #include "doc/code_page.h"
+#include "doc/imported_grid.h"
 #include "doc/ipuz_import.h"
 #include "doc/ipuz_text.h"
 #include "doc/puzzle_grid.h"
-#include "doc/text_import.h"
 #include "resources/string_table.h"
 
 namespace gw {
 namespace {
 
 using json = nlohmann::json;
-
-struct Refusal {
-    std::string message;
-};
-
-template <typename... Args>
-[[noreturn]] void refuse(int id, Args... args) {
-    throw Refusal{formatString(id, args...)};
-}
 
 // A member of an object, or null when it is not there (a const json must not be
 // indexed with a missing key).
@@ -38,14 +27,6 @@ const json& field(const json& object, const char* name) {
     return found == object.end() ? none : *found;
 }
 
-struct Square {
-    bool block = false;
-    int number = 0;
-    bool circled = false;
-    std::string answer;  // code page text, upper case; "" for none
-    std::string saved;
-};
-
 class IpuzReader {
 public:
     explicit IpuzReader(const json& root) : root_(root) {}
@@ -55,12 +36,8 @@ private:
     const json& root_;
     json block_ = "#";
     json empty_ = 0;
-    int width_ = 0, height_ = 0;
-    bool diagramless_ = false;
-    bool hasSolution_ = false;
-    std::vector<Square> squares_;
+    ImportedGrid grid_;
 
-    Square& at(int row, int col) { return squares_[size_t(row) * size_t(width_) + size_t(col)]; }
     void readKind();
     void readDimensions();
     const json& grid(const char* name);
@@ -70,9 +47,6 @@ private:
     bool readAnswerCell(const json& v, const char* name, int row, int col, std::string& text);
     void readSolution();
     void readSaved();
-    void checkNumbering(const PuzzleGrid& numbered);
-    std::vector<std::string> readClues(const PuzzleGrid& numbered);
-    void addSections(PuzzleFileImage& image);
 };
 
 void IpuzReader::readKind() {
@@ -88,22 +62,20 @@ void IpuzReader::readKind() {
             shown = utf8ToSystemText(s);
             if (s.rfind("http://ipuz.org/crossword", 0) == 0 || s.rfind("https://ipuz.org/crossword", 0) == 0) {
                 crossword = true;
-                diagramless_ = diagramless_ || s.find("/diagramless") != std::string::npos;
+                grid_.diagramless = grid_.diagramless || s.find("/diagramless") != std::string::npos;
             }
         }
     }
-    if (!crossword) refuse(IDS_IPUZ_KIND, shown.c_str());
+    if (!crossword) refuseImport(IDS_IPUZ_KIND, shown.c_str());
 }
 
 void IpuzReader::readDimensions() {
     const json& d = field(root_, "dimensions");
     const int w = ipuzNumber(field(d, "width"));
     const int h = ipuzNumber(field(d, "height"));
-    if (w < 0 || h < 0) refuse(IDS_IPUZ_MISSING, "dimensions");
-    if (w < 1 || h < 1 || w > MaxGridSize || h > MaxGridSize) refuse(IDS_IPUZ_SIZE, w, h);
-    width_ = w;
-    height_ = h;
-    squares_.assign(size_t(w) * size_t(h), Square{});
+    if (w < 0 || h < 0) refuseImport(IDS_IPUZ_MISSING, "dimensions");
+    if (w < 1 || h < 1 || w > MaxGridSize || h > MaxGridSize) refuseImport(IDS_IPUZ_SIZE, w, h);
+    grid_.resize(w, h);
     if (root_.contains("block")) block_ = field(root_, "block");
     if (root_.contains("empty")) empty_ = field(root_, "empty");
 }
@@ -111,12 +83,12 @@ void IpuzReader::readDimensions() {
 // A grid of exactly height rows of width squares each.
 const json& IpuzReader::grid(const char* name) {
     const json& g = field(root_, name);
-    if (!g.is_array()) refuse(IDS_IPUZ_MISSING, name);
-    if (int(g.size()) != height_) refuse(IDS_IPUZ_ROWS, name, int(g.size()), height_);
-    for (int row = 0; row < height_; ++row) {
+    if (!g.is_array()) refuseImport(IDS_IPUZ_MISSING, name);
+    if (int(g.size()) != grid_.height) refuseImport(IDS_IPUZ_ROWS, name, int(g.size()), grid_.height);
+    for (int row = 0; row < grid_.height; ++row) {
         const json& r = g[size_t(row)];
-        if (!r.is_array()) refuse(IDS_IPUZ_ROW_LENGTH, row + 1, name, 0, width_);
-        if (int(r.size()) != width_) refuse(IDS_IPUZ_ROW_LENGTH, row + 1, name, int(r.size()), width_);
+        if (!r.is_array()) refuseImport(IDS_IPUZ_ROW_LENGTH, row + 1, name, 0, grid_.width);
+        if (int(r.size()) != grid_.width) refuseImport(IDS_IPUZ_ROW_LENGTH, row + 1, name, int(r.size()), grid_.width);
     }
     return g;
 }
@@ -129,7 +101,7 @@ bool IpuzReader::circledStyle(const json& style) const {
 }
 
 void IpuzReader::readPuzzleCell(const json& given, int row, int col) {
-    Square& sq = at(row, col);
+    ImportedSquare& sq = grid_.at(row, col);
     const json* v = &given;
     if (given.is_object()) {
         sq.circled = circledStyle(field(given, "style"));
@@ -141,18 +113,14 @@ void IpuzReader::readPuzzleCell(const json& given, int row, int col) {
     } else if (*v == empty_ || (v->is_string() && v->get_ref<const std::string&>().empty())) {
         sq.number = 0;
     } else if ((sq.number = ipuzNumber(*v)) < 0) {
-        refuse(IDS_IPUZ_BAD_CELL, row + 1, col + 1, "puzzle");
+        refuseImport(IDS_IPUZ_BAD_CELL, row + 1, col + 1, "puzzle");
     }
 }
 
-// Upper-cases letters; refuses what would break the file's grid or rebus table.
-std::string squareText(const std::string& utf8, const char* name, int row, int col) {
-    std::string s = utf8ToSystemText(utf8);
-    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
-    const bool symbol = s.size() >= 3 && s[0] == '[' && s[2] == ']' && (s.size() == 3 || (s.size() == 4 && s[3] == '*'));
-    bool ok = !s.empty() && (s[0] != '[' || symbol) && s[0] != '.' && s[0] != ':' && s[0] != '-';
-    for (char c : s) ok = ok && static_cast<unsigned char>(c) > ' ' && c != ';';
-    if (!ok) refuse(IDS_IPUZ_BAD_CELL, row + 1, col + 1, name);
+// Upper-cased; refused when it would break the file's grid or rebus table.
+std::string ipuzSquareText(const std::string& utf8, const char* name, int row, int col) {
+    std::string s = squareText(utf8);
+    if (s.empty()) refuseImport(IDS_IPUZ_BAD_CELL, row + 1, col + 1, name);
     return s;
 }
 
@@ -163,172 +131,70 @@ bool IpuzReader::readAnswerCell(const json& given, const char* name, int row, in
     if (v->is_null() || *v == block_) return true;
     if (*v == empty_ || (v->is_string() && v->get_ref<const std::string&>().empty())) return false;
     if (v->is_string())
-        text = squareText(v->get<std::string>(), name, row, col);
+        text = ipuzSquareText(v->get<std::string>(), name, row, col);
     else if (ipuzNumber(*v) >= 0)
         text = std::to_string(ipuzNumber(*v));
     else
-        refuse(IDS_IPUZ_BAD_CELL, row + 1, col + 1, name);
+        refuseImport(IDS_IPUZ_BAD_CELL, row + 1, col + 1, name);
     return false;
 }
 
 void IpuzReader::readSolution() {
     if (field(root_, "solution").is_null()) return;
     const json& g = grid("solution");
-    std::vector<std::string> answers(squares_.size());
-    std::vector<bool> blocks(squares_.size());
-    for (int row = 0; row < height_; ++row)
-        for (int col = 0; col < width_; ++col) {
-            const size_t i = size_t(row) * size_t(width_) + size_t(col);
+    std::vector<std::string> answers(grid_.squares.size());
+    std::vector<bool> blocks(grid_.squares.size());
+    for (int row = 0; row < grid_.height; ++row)
+        for (int col = 0; col < grid_.width; ++col) {
+            const size_t i = size_t(row) * size_t(grid_.width) + size_t(col);
             blocks[i] = readAnswerCell(g[size_t(row)][size_t(col)], "solution", row, col, answers[i]);
-            hasSolution_ = hasSolution_ || !answers[i].empty();
+            grid_.hasSolution = grid_.hasSolution || !answers[i].empty();
         }
-    if (!hasSolution_) return;  // a grid of empty squares: the puzzle comes without answers
-    for (int row = 0; row < height_; ++row)
-        for (int col = 0; col < width_; ++col) {
-            const size_t i = size_t(row) * size_t(width_) + size_t(col);
-            Square& sq = squares_[i];
+    if (!grid_.hasSolution) return;  // a grid of empty squares: the puzzle comes without answers
+    for (int row = 0; row < grid_.height; ++row)
+        for (int col = 0; col < grid_.width; ++col) {
+            const size_t i = size_t(row) * size_t(grid_.width) + size_t(col);
+            ImportedSquare& sq = grid_.squares[i];
             // A diagramless puzzle need not show its blocks: the solution places them.
-            if (diagramless_) sq.block = blocks[i];
-            if (sq.block != blocks[i]) refuse(IDS_IPUZ_BLOCK_MISMATCH, row + 1, col + 1);
-            if (!sq.block && answers[i].empty()) refuse(IDS_IPUZ_NO_ANSWER, row + 1, col + 1);
-            if (answers[i].size() > size_t(RebusMaxText)) refuse(IDS_IPUZ_LONG_ANSWER, row + 1, col + 1);
+            if (grid_.diagramless) sq.block = blocks[i];
+            if (sq.block != blocks[i]) refuseImport(IDS_IPUZ_BLOCK_MISMATCH, row + 1, col + 1);
             sq.answer = answers[i];
         }
+    grid_.checkAnswers(IDS_IPUZ_NO_ANSWER);
 }
 
 void IpuzReader::readSaved() {
     if (field(root_, "saved").is_null()) return;
     const json& g = grid("saved");
-    for (int row = 0; row < height_; ++row)
-        for (int col = 0; col < width_; ++col) {
+    for (int row = 0; row < grid_.height; ++row)
+        for (int col = 0; col < grid_.width; ++col) {
             std::string entry;
             readAnswerCell(g[size_t(row)][size_t(col)], "saved", row, col, entry);
-            Square& sq = at(row, col);
+            ImportedSquare& sq = grid_.at(row, col);
             // A square holds at most 9 letters; the rest of a longer entry is dropped.
             if (!sq.block) sq.saved = entry.substr(0, size_t(RebusMaxText));
         }
-}
-
-void IpuzReader::checkNumbering(const PuzzleGrid& numbered) {
-    bool anyNumber = false;
-    for (const Square& sq : squares_) anyNumber = anyNumber || sq.number > 0;
-    // Numbers are optional (the grid numbers itself); a diagramless grid shows none.
-    if (!anyNumber || diagramless_) return;
-    for (int row = 0; row < height_; ++row)
-        for (int col = 0; col < width_; ++col) {
-            const int given = at(row, col).number;
-            const int actual = numbered.cell(col, row).number;
-            if (given == actual || at(row, col).block) continue;
-            if (actual == 0) refuse(IDS_IPUZ_NOT_A_START, given, row + 1, col + 1);
-            if (given == 0) refuse(IDS_IPUZ_NO_NUMBER, row + 1, col + 1);
-            refuse(IDS_IPUZ_WRONG_NUMBER, given, row + 1, col + 1, actual);
-        }
-}
-
-std::vector<std::string> IpuzReader::readClues(const PuzzleGrid& numbered) {
-    ClueDirections dirs;
-    for (int row = 0; row < height_; ++row)
-        for (int col = 0; col < width_; ++col) {
-            const GridCell& c = numbered.cell(col, row);
-            if (c.flags & AcrossStart) dirs.across.numbers.push_back(c.number);
-            if (c.flags & DownStart) dirs.down.numbers.push_back(c.number);
-        }
-    std::string message;
-    if (!readIpuzClues(field(root_, "clues"), dirs, message)) throw Refusal{message};
-
-    std::vector<std::string> clues;
-    for (int row = 0; row < height_; ++row)
-        for (int col = 0; col < width_; ++col) {
-            const GridCell& c = numbered.cell(col, row);
-            if (c.flags & AcrossStart) clues.push_back(dirs.across.texts[c.number]);
-            if (c.flags & DownStart) clues.push_back(dirs.down.texts[c.number]);
-        }
-    return clues;
-}
-
-// "GEXT" for circles, "GRBS" and "RTBL" for multi-letter answers, "RUSR" for
-// multi-letter saved entries.
-void IpuzReader::addSections(PuzzleFileImage& image) {
-    const size_t n = squares_.size();
-    std::vector<uint8_t> gext(n, 0), grbs(n, 0);
-    std::map<std::string, int> slots;
-    std::string table, rusr;
-    bool circles = false, userRebus = false;
-    for (size_t i = 0; i < n; ++i) {
-        const Square& sq = squares_[i];
-        if (sq.circled) gext[i] = Circled, circles = true;
-        if (sq.answer.size() > 1) {
-            auto found = slots.find(sq.answer);
-            if (found == slots.end()) {
-                if (int(slots.size()) == RebusTableSlots) refuse(IDS_IPUZ_MANY_ANSWERS);
-                found = slots.emplace(sq.answer, int(slots.size())).first;
-                char piece[24];
-                std::snprintf(piece, sizeof piece, "%2d:%s;", found->second, sq.answer.c_str());
-                table += piece;
-            }
-            grbs[i] = uint8_t(found->second + 1);
-        }
-        if (sq.saved.size() > 1) userRebus = true;
-        rusr += sq.saved.size() > 1 ? sq.saved : std::string();
-        rusr += '\0';
-    }
-    if (circles) image.setGridSection("GEXT", gext.data(), int(n));
-    if (!slots.empty()) {
-        image.setGridSection("GRBS", grbs.data(), int(n));
-        image.setExtraSection("RTBL", reinterpret_cast<const uint8_t*>(table.data()), int(table.size()));
-    }
-    if (userRebus) image.setGridSection("RUSR", reinterpret_cast<const uint8_t*>(rusr.data()), int(rusr.size()));
-}
-
-// The one letter a square holds for an entry: a single character itself; for a
-// longer entry or a symbol "[c]" the letter a solver's one-letter answer is checked against.
-char squareLetter(const std::string& entry) {
-    if (entry.size() == 1) return entry[0];
-    return checkLetterFor(entry[0] == '[' ? entry[1] : entry[0]);
-}
-
-// The letter a square keeps beside a saved entry, as typing it would leave it: none
-// for a symbol, the first character of a longer entry when it is one a square takes.
-char savedLetter(const std::string& entry) {
-    if (entry.size() == 1) return entry[0];
-    const char first = entry[0];
-    if (first == '[') return '-';
-    const bool takes = std::isalnum(static_cast<unsigned char>(first)) || std::strchr(TextSymbolMarks, first);
-    return takes ? first : '-';
 }
 
 std::unique_ptr<PuzzleFileImage> IpuzReader::convert() {
     readKind();
     readDimensions();
     const json& puzzle = grid("puzzle");
-    for (int row = 0; row < height_; ++row)
-        for (int col = 0; col < width_; ++col) readPuzzleCell(puzzle[size_t(row)][size_t(col)], row, col);
+    for (int row = 0; row < grid_.height; ++row)
+        for (int col = 0; col < grid_.width; ++col) readPuzzleCell(puzzle[size_t(row)][size_t(col)], row, col);
     readSolution();
     readSaved();
 
-    auto image = std::make_unique<PuzzleFileImage>();
-    std::string solution, fill;
-    for (const Square& sq : squares_) {
-        // Without answers every square is an 'X', which the program solves unchecked.
-        // Diagramless blocks are ':' as in the program's own diagramless files.
-        const char block = diagramless_ ? ':' : '.';
-        solution += sq.block ? block : hasSolution_ ? squareLetter(sq.answer) : 'X';
-        fill += sq.block ? block : sq.saved.empty() ? '-' : savedLetter(sq.saved);
-    }
-    PuzzleGrid numbered(width_, height_, solution, std::string(), 0, nullptr, nullptr, nullptr, nullptr, 0);
-    numbered.NumberGrid();
-    checkNumbering(numbered);
-    image->clues = readClues(numbered);
-    initNewHeader(image->header, width_, height_, int(image->clues.size()), diagramless_ ? TypeDiagramless : 0,
-                  hasSolution_ ? 0 : StateNoCheck);
-    image->solution = solution;
-    image->fill = fill;
-    addSections(*image);
+    const std::unique_ptr<PuzzleGrid> numbered = grid_.numbered();
+    grid_.checkNumbers(*numbered);
+    ClueDirections dirs = wordNumbers(*numbered);
+    std::string message;
+    if (!readIpuzClues(field(root_, "clues"), dirs, message)) throw ImportRefusal{message};
+    std::unique_ptr<PuzzleFileImage> image = grid_.image(*numbered, dirs);
     image->title = ipuzText(root_, "title", false);
     image->author = ipuzText(root_, "author", false);
     image->copyright = ipuzText(root_, "copyright", false);
-    const std::string intro = ipuzText(root_, "intro", true), notes = ipuzText(root_, "notes", true);
-    image->notes = intro.empty() || notes.empty() ? intro + notes : intro + "\r\n\r\n" + notes;
+    image->notes = joinedNotes(ipuzText(root_, "intro", true), ipuzText(root_, "notes", true));
     return image;
 }
 
@@ -389,7 +255,7 @@ std::unique_ptr<PuzzleFileImage> convertIpuz(const std::string& text, std::strin
     }
     try {
         return IpuzReader(root).convert();
-    } catch (const Refusal& r) {
+    } catch (const ImportRefusal& r) {
         message = r.message;
     } catch (const json::exception&) {
         // The reader checks each value's type before use; this is only a safety net.

@@ -1,27 +1,12 @@
 // Recognising ipuz files and opening one as a new, unsaved puzzle.
 #include <cctype>
-#include <cstdio>
 
 #include "doc/ipuz_import.h"
 #include "doc/text_import.h"
 #include "doc/whole_file.h"
-#include "ports/core_context.h"
 #include "resources/string_table.h"
 
 namespace gw {
-namespace {
-
-constexpr size_t MaxIpuzFileSize = 8u << 20;  // a 39 by 39 crossword is well under 1 MB
-
-bool endsWithNoCase(const std::string& s, const char* tail) {
-    const size_t n = std::char_traits<char>::length(tail);
-    if (s.size() < n) return false;
-    for (size_t i = 0; i < n; ++i)
-        if (std::tolower(static_cast<unsigned char>(s[s.size() - n + i])) != tail[i]) return false;
-    return true;
-}
-
-}  // namespace
 
 bool isIpuzName(const std::string& path) { return endsWithNoCase(path, ".ipuz"); }
 
@@ -35,36 +20,17 @@ bool startsLikeIpuz(const std::string& head) {
 
 bool looksLikeIpuzFile(const std::string& path) {
     if (isIpuzName(path)) return true;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    char head[64];
-    const size_t n = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
-    return startsLikeIpuz(std::string(head, n));
+    return startsLikeIpuz(readFileHead(path, 64));
 }
 
 std::unique_ptr<PuzzleFileImage> readIpuzFile(const std::string& path, std::string& message) {
-    std::vector<uint8_t> bytes;
-    switch (readWholeFile(path, MaxIpuzFileSize, bytes)) {
-        case WholeFile::Ok:
-            return convertIpuz(std::string(bytes.begin(), bytes.end()), message);
-        case WholeFile::TooLarge:
-            message = stringText(IDS_IPUZ_TOO_BIG);
-            return nullptr;
-        default:
-            message = std::string(stringText(IDS_CANNOT_OPEN_READ)) + path;
-            return nullptr;
-    }
+    return readImportFile(path, IDS_IPUZ_TOO_BIG, convertIpuz, message);
 }
 
 bool importIpuzPuzzle(const std::string& path) {
     std::string message;
     std::unique_ptr<PuzzleFileImage> image = readIpuzFile(path, message);
-    if (!image) {
-        ui().warning(message);
-        return false;
-    }
-    return openImportedPuzzle(std::move(image), importedIpuzPath(path));
+    return openImportOrWarn(std::move(image), message, importedIpuzPath(path));
 }
 
 std::string importedIpuzPath(const std::string& path) {

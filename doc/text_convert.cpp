@@ -4,6 +4,8 @@
 
 #include "doc/puzzle_grid.h"
 #include "doc/text_import.h"
+#include "doc/whole_file.h"
+#include "resources/string_table.h"
 
 namespace gw {
 namespace {
@@ -69,6 +71,22 @@ std::string importedPuzzlePath(const std::string& textPath) {
     const size_t n = textPath.size();
     if (n >= 4 && textPath[n - 4] == '.') return textPath.substr(0, n - 4) + ".puz";
     return textPath + ".puz";
+}
+
+std::unique_ptr<PuzzleFileImage> readImportFile(const std::string& path, int tooLargeId, ImportConverter convert,
+                                                std::string& message) {
+    constexpr size_t MaxImportFileSize = 8u << 20;  // a 39 by 39 crossword is well under 1 MB
+    std::vector<uint8_t> bytes;
+    switch (readWholeFile(path, MaxImportFileSize, bytes)) {
+        case WholeFile::Ok:
+            return convert(std::string(bytes.begin(), bytes.end()), message);
+        case WholeFile::TooLarge:
+            message = stringText(tooLargeId);
+            return nullptr;
+        default:
+            message = std::string(stringText(IDS_CANNOT_OPEN_READ)) + path;
+            return nullptr;
+    }
 }
 
 }  // namespace gw

@@ -71,6 +71,17 @@ bool importTextPuzzle(const std::string& path);
 // puzPath, or the unsaved changes a crash left of it.
 bool openImportedPuzzle(std::unique_ptr<PuzzleFileImage> image, const std::string& puzPath);
 
+// Opens the image as openImportedPuzzle does; without one, shows the message as a
+// warning and returns false.
+bool openImportOrWarn(std::unique_ptr<PuzzleFileImage> image, const std::string& message, const std::string& puzPath);
+
+// Converts a file's bytes into an image, or returns null with a message.
+using ImportConverter = std::unique_ptr<PuzzleFileImage> (*)(const std::string& bytes, std::string& message);
+// Reads a whole file (refused with the text `tooLargeId` past 8 MB: no crossword comes
+// near) and converts it; on failure null with the message.
+std::unique_ptr<PuzzleFileImage> readImportFile(const std::string& path, int tooLargeId, ImportConverter convert,
+                                                std::string& message);
+
 // The ".puz" name an imported text file is saved under.
 std::string importedPuzzlePath(const std::string& textPath);
 

@@ -27,6 +27,12 @@ bool openImportedPuzzle(std::unique_ptr<PuzzleFileImage> image, const std::strin
     return true;
 }
 
+bool openImportOrWarn(std::unique_ptr<PuzzleFileImage> image, const std::string& message, const std::string& puzPath) {
+    if (image) return openImportedPuzzle(std::move(image), puzPath);
+    ui().warning(message);
+    return false;
+}
+
 bool importTextPuzzle(const std::string& path) {
     TextPuzzle tp;
     if (!parseTextPuzzle(path, tp)) {

@@ -85,16 +85,19 @@ Section "Gridwell" SecProgram
   File "${SAMPLES_DIR}/locked.puz"
   File "${SAMPLES_DIR}/everyday15.txt"
   File "${SAMPLES_DIR}/sampler.ipuz"
+  File "${SAMPLES_DIR}/wordsquare.jpz"
   SetOutPath "$INSTDIR"
 
   CreateShortCut "$SMPROGRAMS\Gridwell.lnk" "$INSTDIR\gridwell.exe" "" "$INSTDIR\gridwell.exe" 0 \
     SW_SHOWNORMAL "" "Solve crossword puzzles"
 
-  ; The .puz and .ipuz types: opened by Gridwell, the file's path quoted on the command line.
+  ; The .puz, .ipuz and .jpz types: opened by Gridwell, the file's path quoted on the command line.
   WriteRegStr HKCU "Software\Classes\.puz" "" "${PROGID}"
   WriteRegStr HKCU "Software\Classes\.puz\OpenWithProgids" "${PROGID}" ""
   WriteRegStr HKCU "Software\Classes\.ipuz" "" "${PROGID}"
   WriteRegStr HKCU "Software\Classes\.ipuz\OpenWithProgids" "${PROGID}" ""
+  WriteRegStr HKCU "Software\Classes\.jpz" "" "${PROGID}"
+  WriteRegStr HKCU "Software\Classes\.jpz\OpenWithProgids" "${PROGID}" ""
   WriteRegStr HKCU "Software\Classes\${PROGID}" "" "Gridwell crossword puzzle"
   WriteRegStr HKCU "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\gridwell.exe,0"
   WriteRegStr HKCU "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\gridwell.exe" "%1"'
@@ -102,6 +105,7 @@ Section "Gridwell" SecProgram
   WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe" "FriendlyAppName" "Gridwell"
   WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe\SupportedTypes" ".puz" ""
   WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe\SupportedTypes" ".ipuz" ""
+  WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe\SupportedTypes" ".jpz" ""
   WriteRegStr HKCU "Software\Classes\Applications\gridwell.exe\shell\open\command" "" '"$INSTDIR\gridwell.exe" "%1"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 
@@ -135,6 +139,7 @@ Section "un.Gridwell" UnSecProgram
   Delete "$INSTDIR\Puzzles\locked.puz"
   Delete "$INSTDIR\Puzzles\everyday15.txt"
   Delete "$INSTDIR\Puzzles\sampler.ipuz"
+  Delete "$INSTDIR\Puzzles\wordsquare.jpz"
   Delete "$INSTDIR\Uninstall.exe"
   ; Only empty folders go: puzzles and score boards the user keeps there stay.
   RMDir "$INSTDIR\Puzzles"
@@ -147,6 +152,7 @@ Section "un.Gridwell" UnSecProgram
   ; Each type is left to whatever owns it now when that is not Gridwell.
   !insertmacro ForgetType ".puz"
   !insertmacro ForgetType ".ipuz"
+  !insertmacro ForgetType ".jpz"
   DeleteRegKey HKCU "Software\Classes\${PROGID}"
   DeleteRegKey HKCU "Software\Classes\Applications\gridwell.exe"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'

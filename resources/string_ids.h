@@ -106,6 +106,25 @@
 #define IDS_IPUZ_CLUE_TWICE     1221
 #define IDS_IPUZ_BAD_CLUE       1222
 #define IDS_IPUZ_TOO_MANY_CLUES 1223
+/* Messages of the Crossword Compiler (.jpz) import */
+#define IDS_JPZ_NOT_XML         1240
+#define IDS_JPZ_NOT_JPZ         1241
+#define IDS_JPZ_NOT_JPZ_EMPTY   1242
+#define IDS_JPZ_NO_XML_READER   1243
+#define IDS_JPZ_KIND            1244
+#define IDS_JPZ_BARS            1245
+#define IDS_JPZ_NO_GRID         1246
+#define IDS_JPZ_CELL_OUTSIDE    1247
+#define IDS_JPZ_BAD_CELL        1248
+#define IDS_JPZ_NO_ANSWER       1249
+#define IDS_JPZ_CLUE_LIST       1250
+#define IDS_JPZ_CLUE_NO_WORD    1251
+#define IDS_JPZ_CLUE_TWICE      1252
+#define IDS_JPZ_ZIP_BROKEN      1253
+#define IDS_JPZ_ZIP_MEMBERS     1254
+#define IDS_JPZ_ZIP_UNSUPPORTED 1255
+#define IDS_JPZ_ZIP_TOO_BIG     1256
+#define IDS_JPZ_TOO_BIG         1257
 /* Texts of the title pane and the symbol picker */
 #define IDS_NOTEPAD_HINT_TIP    1301
 #define IDS_SYMBOLS_TITLE       1302

@@ -30,6 +30,21 @@ done
 # The rebus sample again as an ipuz file, the open format most puzzles on the web come in.
 "$tool" export "$here/rebus.puz" "$here/sampler.ipuz"
 
+# A Crossword Compiler puzzle, zipped as puzzle sites hand them out (fixed date, so the
+# archive only changes when the puzzle does).
+if command -v python3 >/dev/null 2>&1; then
+    python3 - "$here/wordsquare.xml" "$here/wordsquare.jpz" <<'PY'
+import sys, zipfile
+with open(sys.argv[1], "rb") as f:
+    data = f.read()
+with zipfile.ZipFile(sys.argv[2], "w", zipfile.ZIP_DEFLATED) as z:
+    z.writestr(zipfile.ZipInfo("wordsquare.xml", (2026, 12, 9, 0, 0, 0)), data, zipfile.ZIP_DEFLATED)
+PY
+    "$tool" import "$here/wordsquare.jpz" "$here/wordsquare-check.puz"
+    "$tool" check "$here/wordsquare-check.puz"
+    rm -f "$here/wordsquare-check.puz"
+fi
+
 # The locked sample is the everyday puzzle with its solution scrambled.
 cp "$here/everyday15.puz" "$here/locked.puz"
 # puztool also prints its messages; the key is the line that is only digits.

@@ -52,7 +52,8 @@ fi
 # seed_corpus TARGET DIR: the sample puzzles and the target's own seeds, as CI seeds it.
 seed_corpus() {
   local key=${1%_fuzz} dir=$2 f
-  find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' \) -exec cp {} "$dir/" \; 2>/dev/null
+  find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' -o -name '*.ipuz' -o -name '*.jpz' -o -name '*.xml' \) \
+    -exec cp {} "$dir/" \; 2>/dev/null
   for f in "$ROOT/tests/fuzz/seeds/$key"/*; do
     [ -f "$f" ] && cp "$f" "$dir/seed-$(basename "$f")"
   done
@@ -69,6 +70,8 @@ run_one() {
   [ -n "$(ls -A "$corpus")" ] || seed_corpus "$t" "$corpus"
   local before start opts=(-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$art/")
   before=$(ls "$art" | wc -l)
+  # The target's dictionary, as CI uses it.
+  [ -f "$ROOT/tests/fuzz/${t%_fuzz}.dict" ] && opts+=(-dict="$ROOT/tests/fuzz/${t%_fuzz}.dict")
   [ -n "$runs" ] && opts+=(-runs="$runs")
   [ -n "$seconds" ] && opts+=(-max_total_time="$seconds")
   start=$(date +%s)

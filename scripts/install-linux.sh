@@ -64,7 +64,7 @@ for f in gridwell.exe GRIDWELL.CHM Plugins/Tools/OVtimer.dll Plugins/Tools/OVtip
 done
 # The program opens puzzles from "Puzzles" beside it first; a sample the user has solved
 # there is the user's and stays as it is.
-for f in everyday15.puz sunday21.puz rebus.puz diagramless.puz locked.puz everyday15.txt sampler.ipuz; do
+for f in everyday15.puz sunday21.puz rebus.puz diagramless.puz locked.puz everyday15.txt sampler.ipuz wordsquare.jpz; do
   put_user_file "$ROOT/samples/$f" "$GW_PROGRAM/Puzzles/$f"
 done
 # The uninstall, so that the way out does not need this source tree.

@@ -281,7 +281,7 @@ fuzz_one() {
   rm -rf "$corpus" "$art"
   mkdir -p "$corpus" "$art"
   # Seed corpus: the sample puzzles (binary and text) and the target's own seeds.
-  find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' -o -name '*.ipuz' \) -exec cp {} "$corpus/" \; 2>/dev/null
+  find "$ROOT/samples" -maxdepth 1 -type f \( -name '*.puz' -o -name '*.txt' -o -name '*.ipuz' -o -name '*.jpz' -o -name '*.xml' \) -exec cp {} "$corpus/" \; 2>/dev/null
   local f
   for f in "$ROOT/tests/fuzz/seeds/$key"/*; do   # renamed: a seed may share a sample's name
     [ -f "$f" ] && cp "$f" "$corpus/seed-$(basename "$f")"

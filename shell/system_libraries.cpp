@@ -1,7 +1,5 @@
 #include "shell/system_libraries.h"
 
-#include <string>
-
 namespace gw::syslib {
 namespace {
 
@@ -23,16 +21,6 @@ Fn shell(const char* function) {
 }
 
 }  // namespace
-
-// Loaded from the system folder only: a bare name would search the program's folder
-// first, where anything could be lying. Each call takes a reference of its own.
-HMODULE systemLibrary(const char* name) {
-    char folder[MAX_PATH] = {};
-    UINT n = GetSystemDirectoryA(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return nullptr;
-    std::string path = std::string(folder, n) + "\\" + name;
-    return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
 
 void hardenLibrarySearch() {
     SetDllDirectoryA("");

@@ -8,6 +8,8 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include "ports/win/system_library.h"
+
 namespace gw::syslib {
 
 // Each behaves as the function it names; when the library or the function cannot be
@@ -19,10 +21,6 @@ BOOL printDialog(PRINTDLGA* pd);
 UINT dragQueryFile(HDROP drop, UINT index, LPSTR file, UINT size);
 void dragFinish(HDROP drop);
 int shFileOperation(SHFILEOPSTRUCTA* op);
-
-// Loads a library of the system folder by its full path, never through the search
-// path; null when it cannot be had. The caller owns a reference (FreeLibrary).
-HMODULE systemLibrary(const char* name);
 
 // Called first thing at start: takes the current folder out of the library search
 // path and makes the system folder the default place libraries are looked for. A

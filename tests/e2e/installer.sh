@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installer end to end, in this script's fresh prefix: a silent install puts the files,
-# the Start-menu entry, the .puz and .ipuz associations, the Open With entry and the uninstall
-# entry in place; a .puz and then an .ipuz with spaces in their paths, opened through the
+# the Start-menu entry, the .puz, .ipuz and .jpz associations, the Open With entry and the uninstall
+# entry in place; a .puz, an .ipuz and a .jpz with spaces in their paths, opened through the
 # shell, start the installed gridwell on that file; a silent uninstall removes exactly what
 # was installed (a puzzle of the user's and the settings stay).
 set -uo pipefail
@@ -33,7 +33,7 @@ location=$(reg_value "$UNINSTALL" InstallLocation)
 dir=$("$WINE" winepath -u "$location" 2>/dev/null | tr -d '\r')
 echo "installed in $location ($dir)"
 installed=(gridwell.exe GRIDWELL.CHM Uninstall.exe Plugins/Tools/OVtimer.dll Plugins/Tools/OVtipofday.dll
-  Plugins/Tools/OVTimer.chm Images/tlogo.bmp Puzzles/everyday15.puz Puzzles/sunday21.puz Puzzles/sampler.ipuz)
+  Plugins/Tools/OVTimer.chm Images/tlogo.bmp Puzzles/everyday15.puz Puzzles/sunday21.puz Puzzles/sampler.ipuz Puzzles/wordsquare.jpz)
 for f in "${installed[@]}"; do
   [ -s "$dir/$f" ] || fail "$f was not installed"
 done
@@ -45,6 +45,7 @@ expected="\"$location\\gridwell.exe\" \"%1\""
 [ "$(reg_value "$CLASSES\\.puz")" = Gridwell.Puzzle ] || fail ".puz is not associated with Gridwell.Puzzle"
 key_exists "$CLASSES\\.puz\\OpenWithProgids" || fail "no OpenWithProgids under .puz"
 [ "$(reg_value "$CLASSES\\.ipuz")" = Gridwell.Puzzle ] || fail ".ipuz is not associated with Gridwell.Puzzle"
+[ "$(reg_value "$CLASSES\\.jpz")" = Gridwell.Puzzle ] || fail ".jpz is not associated with Gridwell.Puzzle"
 [ "$(reg_value "$CLASSES\\Gridwell.Puzzle\\shell\\open\\command")" = "$expected" ] ||
   fail "open command is '$(reg_value "$CLASSES\\Gridwell.Puzzle\\shell\\open\\command")', expected '$expected'"
 [ "$(reg_value "$CLASSES\\Applications\\gridwell.exe\\shell\\open\\command")" = "$expected" ] ||
@@ -55,7 +56,7 @@ key_exists "$CLASSES\\.puz\\OpenWithProgids" || fail "no OpenWithProgids under .
 # Open a puzzle through the shell. Windows merges the user's classes into HKEY_CLASSES_ROOT;
 # Wine 8 does not, so the user's keys are mirrored into the machine's classes first and
 # the shell's own lookup (start -> ShellExecuteEx) then finds the command.
-for k in .puz .ipuz Gridwell.Puzzle; do
+for k in .puz .ipuz .jpz Gridwell.Puzzle; do
   "$WINE" reg copy "$CLASSES\\$k" "HKLM\\Software\\Classes\\$k" /s /f >/dev/null 2>&1 || fail "reg copy of $k failed"
 done
 mkdir -p "$WINEPREFIX/drive_c/My Puzzles"
@@ -76,6 +77,7 @@ open_through_shell() {
 }
 open_through_shell everyday15.puz 'every day' puz
 open_through_shell sampler.ipuz 'week end' ipuz
+open_through_shell wordsquare.jpz 'word square' jpz
 
 # Something of the user's in each kind of place the uninstaller must leave alone.
 "$WINE" reg add "$SETTINGS\\display" /v toolbar /t REG_DWORD /d 1 /f >/dev/null 2>&1
@@ -89,7 +91,7 @@ done
 for d in Plugins Images; do [ -e "$dir/$d" ] && fail "the folder $d is still there"; done
 [ -f "$dir/Puzzles/my own.puz" ] || fail "the uninstall removed a puzzle of the user's"
 [ -e "$startmenu" ] && fail "the Start-menu entry is still there"
-for k in "$CLASSES\\.puz" "$CLASSES\\.ipuz" "$CLASSES\\Gridwell.Puzzle" "$CLASSES\\Applications\\gridwell.exe" "$UNINSTALL"; do
+for k in "$CLASSES\\.puz" "$CLASSES\\.ipuz" "$CLASSES\\.jpz" "$CLASSES\\Gridwell.Puzzle" "$CLASSES\\Applications\\gridwell.exe" "$UNINSTALL"; do
   key_exists "$k" && fail "$k is still in the registry"
 done
 [ "$(reg_value "$SETTINGS\\display" toolbar)" = 0x1 ] || fail "the silent uninstall removed the settings"

@@ -19,6 +19,16 @@ inline void check(bool ok) {
     if (!ok) __builtin_trap();
 }
 
+// What every importer's image must be: a grid the program takes, its two texts one
+// character per square, and as many clues as its header counts.
+inline void checkImportedShape(const PuzzleFileImage& image) {
+    const int w = image.header.width(), h = image.header.height();
+    check(w >= 1 && w <= 39 && h >= 1 && h <= 39);
+    const size_t cells = size_t(w) * size_t(h);
+    check(image.solution.size() == cells && image.fill.size() == cells);
+    check(image.clues.size() == size_t(image.header.clueCount()));
+}
+
 // Takes bytes off the front of the input; zeros once it is used up.
 struct ByteReader {
     const uint8_t* data;

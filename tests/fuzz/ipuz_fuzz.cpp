@@ -7,6 +7,7 @@
 #include <string>
 
 #include "doc/file_image.h"
+#include "grid_image.h"
 #include "doc/ipuz_import.h"
 #include "doc/puzzle_document.h"
 #include "ports/core_context.h"
@@ -22,11 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (message.empty()) __builtin_trap();  // a refusal always says why
         return 0;
     }
-    const int w = image->header.width(), h = image->header.height();
-    if (w < 1 || w > 39 || h < 1 || h > 39) __builtin_trap();
-    const size_t cells = size_t(w) * size_t(h);
-    if (image->solution.size() != cells || image->fill.size() != cells) __builtin_trap();
-    if (image->clues.size() != size_t(image->header.clueCount())) __builtin_trap();
+    gw::fuzz::checkImportedShape(*image);
 
     gw::SilentServices services;
     gw::core().ui = &services;

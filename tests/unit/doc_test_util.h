@@ -41,6 +41,20 @@ inline void writeBytes(const std::string& path, const std::vector<uint8_t>& byte
     std::fclose(f);
 }
 
+// The text with the first `from` replaced (a test fails when it is not there).
+inline std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+// The data of an extra section as text; "" when the image has none.
+inline std::string section(const PuzzleFileImage& image, const char* tag) {
+    const ExtraSection* s = image.getExtraSection(tag);
+    return s ? std::string(s->data.begin(), s->data.end()) : std::string();
+}
+
 inline std::vector<uint8_t> readBytes(const std::string& path) {
     std::vector<uint8_t> out;
     std::FILE* f = std::fopen(path.c_str(), "rb");

@@ -32,18 +32,6 @@ const char* const Small = "\xEF\xBB\xBFipuz({"
               "Down": ["Kayak\nsort", "Second down"]}});
 )";
 
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    const size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) text.replace(at, from.size(), to);
-    return text;
-}
-
-std::string section(const PuzzleFileImage& image, const char* tag) {
-    const ExtraSection* s = image.getExtraSection(tag);
-    return s ? std::string(s->data.begin(), s->data.end()) : std::string();
-}
-
 TEST(IpuzImport, KeepsGridAnswersEntriesCirclesAndTexts) {
     std::string message;
     std::unique_ptr<PuzzleFileImage> image = convertIpuz(Small, message);

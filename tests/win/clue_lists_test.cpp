@@ -256,5 +256,29 @@ TEST(IpuzInShell, FromTheCommandLineItOpensWithItsClues) {
     clearSettings();
 }
 
+// A zipped Crossword Compiler puzzle (the bundled sample) named on the command line
+// opens the same way, read by the system's own XML reader, with its clues.
+TEST(JpzInShell, FromTheCommandLineItOpensWithItsClues) {
+    clearSettings();
+    const std::string path = freshFolder("jpz") + "\\word square.jpz";
+    ASSERT_TRUE(CopyFileA((std::string(GW_SOURCE_DIR) + "\\samples\\wordsquare.jpz").c_str(), path.c_str(), FALSE));
+    DialogDriver driver;
+    Shell shell("\"" + path + "\"", &driver);
+    ASSERT_TRUE(shell.doc().isOpen);
+    EXPECT_TRUE(driver.seen.empty()) << driver.seen[0].text;
+    EXPECT_EQ(shell.doc().path.substr(shell.doc().path.size() - 16), "\\word square.puz");
+    EXPECT_TRUE(shell.doc().isDirty);
+    EXPECT_EQ(shell.doc().title, "Word Square");
+    ClueLists* lists = shell.frame().layout()->clueLists();
+    ASSERT_NE(lists, nullptr);
+    EXPECT_EQ(itemText(lists->listBox(0), 0), "   1. It beats for you (5)");
+    EXPECT_EQ(itemText(lists->listBox(1), 2), "   3. Treat badly (5)");
+    EXPECT_EQ(shell.frame().layout()->prompt()->text().value_or(""), "1. It beats for you (5)");
+    // The given square shows its letter.
+    EXPECT_EQ(shell.doc().grid->cell(2, 2).fill, 'U');
+    shell.doc().isDirty = false;
+    clearSettings();
+}
+
 }  // namespace
 }  // namespace gw::wintest

@@ -10,6 +10,7 @@
 #include "cli_services.h"
 #include "doc/file_replace.h"
 #include "doc/ipuz_import.h"
+#include "doc/jpz_import.h"
 #include "doc/puzzle_document.h"
 #include "doc/puzzle_reader.h"
 #include "doc/text_import.h"
@@ -26,7 +27,7 @@ int usage() {
     std::fprintf(stderr,
                  "usage: puztool info FILE          print the puzzle as JSON\n"
                  "       puztool check FILE         verify a puzzle file (exit 1 on any problem)\n"
-                 "       puztool import IN OUT.puz  convert a text or ipuz puzzle\n"
+                 "       puztool import IN OUT.puz  convert a text, ipuz or Crossword Compiler puzzle\n"
                  "       puztool export IN.puz OUT.ipuz  write a puzzle as ipuz\n"
                  "       puztool lock FILE          scramble the solution, print the key, save\n"
                  "       puztool unlock FILE KEY    unscramble the solution with KEY, save\n");
@@ -56,9 +57,10 @@ int checkCommand(const std::string& path) {
 
 int importCommand(const std::string& in, const std::string& out) {
     Session s;
-    if (looksLikeIpuzFile(in)) {
+    const bool ipuz = looksLikeIpuzFile(in);
+    if (ipuz || looksLikeJpzFile(in)) {
         std::string message;
-        std::unique_ptr<PuzzleFileImage> image = readIpuzFile(in, message);
+        std::unique_ptr<PuzzleFileImage> image = ipuz ? readIpuzFile(in, message) : readJpzFile(in, message);
         if (!image) {
             s.services.warning(message);
             return 1;
