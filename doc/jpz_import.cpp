@@ -57,6 +57,7 @@ private:
     int lineOffset_;
     ImportedGrid grid_;
     bool haveGrid_ = false;
+    std::string otherKind_;  // the first element beside the crossword that we do not know
     std::map<std::string, WordCells> words_;
     std::vector<ClueList> lists_;
     std::string title_, creator_, copyright_, description_, instructions_;
@@ -155,8 +156,10 @@ void JpzReader::readPuzzle() {
         } else if (name == "crossword") {
             readCrossword();
         } else {
-            // A coded puzzle, an acrostic, a sudoku...: another kind of puzzle.
-            refuseImport(IDS_JPZ_KIND, shown(name).c_str());
+            // A coded puzzle, an acrostic, a sudoku... in place of the crossword is another kind
+            // of puzzle; beside a crossword it is something newer files carry that we can pass over.
+            if (otherKind_.empty()) otherKind_ = name;
+            skip();
         }
     });
 }
@@ -300,6 +303,7 @@ void JpzReader::placeClues(const PuzzleGrid& numbered, ClueDirections& dirs) con
 
 std::unique_ptr<PuzzleFileImage> JpzReader::convert() {
     readRoot();
+    if (!haveGrid_ && !otherKind_.empty()) refuseImport(IDS_JPZ_KIND, shown(otherKind_).c_str());
     if (!haveGrid_) refuseImport(IDS_JPZ_NO_GRID);
     grid_.checkAnswers(IDS_JPZ_NO_ANSWER);
     const std::unique_ptr<PuzzleGrid> numbered = grid_.numbered();

@@ -138,6 +138,10 @@ TEST(JpzImport, RefusesWithMessagesNamingWhatAndWhere) {
         EXPECT_FALSE(convertJpz(c.bytes, message)) << c.says;
         EXPECT_NE(message.find(c.says), std::string::npos) << "expected \"" << c.says << "\" in: " << message;
     }
+    // An element we do not know beside the crossword is passed over, not taken for another kind.
+    std::string message;
+    EXPECT_TRUE(convertJpz(replaced(p, "<crossword>", "<solver-panel mode=\"x\"><b/></solver-panel><crossword>"), message))
+        << message;
 }
 
 TEST(JpzImport, ZipArchivesAreCheckedBeforeAndWhileUnpacking) {
