@@ -55,6 +55,10 @@ foreach(plugin timer tipofday)
       set(name OVtipofday)
     endif()
     enable_language(RC)
+    if(plugin STREQUAL "timer")
+      # The COM side of its accessible object is the program's, compiled in (not linked).
+      list(APPEND GW_PLUGIN_SOURCES ${CMAKE_SOURCE_DIR}/views/accessible_base.cpp)
+    endif()
     add_library(${name} SHARED ${GW_PLUGIN_SOURCES})
     set_target_properties(${name} PROPERTIES PREFIX "" 
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/Plugins/Tools)

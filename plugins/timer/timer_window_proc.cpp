@@ -73,8 +73,8 @@ LRESULT TimerWindow::accessibleObject(WPARAM wParam, LPARAM lParam) {
                            reinterpret_cast<LPCSTR>(&TimerWindow::windowProc), &pinned);
         accessible_ = new TimerAccessible(tool_, hwnd_);
     }
-    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, accessible_);
-    return result >= 0 ? result : DefWindowProcA(hwnd_, WM_GETOBJECT, wParam, lParam);
+    const LRESULT result = accessible_->answerGetObject(wParam, lParam);
+    return result != 0 ? result : DefWindowProcA(hwnd_, WM_GETOBJECT, wParam, lParam);
 }
 
 // Readers hear of the clock starting or stopping, a score coming up or going and the

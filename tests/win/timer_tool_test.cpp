@@ -333,7 +333,7 @@ TEST_F(TimerToolTest, ReadersHearTheTimeAndPressTheButtonsByName) {
 
     close();
     BSTR gone = nullptr;
-    EXPECT_EQ(acc->get_accName(childId(CHILDID_SELF), &gone), CO_E_OBJNOTCONNECTED) << "the window has gone";
+    EXPECT_EQ(acc->get_accName(childId(CHILDID_SELF), &gone), RPC_E_DISCONNECTED) << "the window has gone";
     EXPECT_EQ(gone, nullptr);
     acc->Release();
     CoUninitialize();
