@@ -15,8 +15,9 @@
 #
 # Environment knobs (all optional):
 #   GW_LAYERS="native win64"   run only these layers
-#   GW_FUZZ_SECONDS=30         time per fuzz target
+#   GW_FUZZ_SECONDS=15         time per fuzz target (scripts/fuzz-long.sh runs them longer)
 #   GW_E2E_TIMEOUT=600         time limit per e2e script, seconds
+#   GW_E2E_ONLY="soak layouts" run only these e2e scripts
 #   GW_TEST_TIMEOUT=900        time limit per test executable, seconds
 #   GW_JOBS=2                  parallel build jobs
 #   GW_BUILD_ROOT=build        where the build folders go
@@ -29,7 +30,7 @@ ROOT=$(pwd)
 BUILD=${GW_BUILD_ROOT:-$ROOT/build}
 case $BUILD in /*) ;; *) BUILD=$ROOT/$BUILD ;; esac
 JOBS=${GW_JOBS:-2}
-FUZZ_SECONDS=${GW_FUZZ_SECONDS:-30}
+FUZZ_SECONDS=${GW_FUZZ_SECONDS:-15}
 E2E_TIMEOUT=${GW_E2E_TIMEOUT:-600}
 TEST_TIMEOUT=${GW_TEST_TIMEOUT:-900}
 LAYERS=${GW_LAYERS:-native asan win64 win32 fuzz e2e bench}
@@ -300,7 +301,10 @@ fuzz_one() {
 # ---------------------------------------------------------------- e2e
 layer_e2e() {
   local scripts=() s
-  for s in "$ROOT"/tests/e2e/*.sh; do [ -f "$s" ] && scripts+=("$s"); done
+  for s in "$ROOT"/tests/e2e/*.sh; do
+    [ -f "$s" ] || continue
+    [ -z "${GW_E2E_ONLY:-}" ] || [[ " $GW_E2E_ONLY " == *" $(basename "$s" .sh) "* ]] && scripts+=("$s")
+  done
   if [ ${#scripts[@]} -eq 0 ]; then NOTE="no tests/e2e/*.sh yet"; return 77; fi
   if [ $WIN64_OK -ne 1 ]; then
     if wanted win64; then NOTE="win64 build failed, nothing to run against"; return 1; fi

@@ -61,7 +61,7 @@ done
 run() {
   "$HOME/.local/bin/gridwell" "$PUZZLE" >"run$1.log" 2>&1 &
   local tip wid title
-  tip=$(timeout 120 xdotool search --sync --onlyvisible --name 'Tip of the Day' 2>/dev/null | head -1)
+  tip=$(wait_window 'Tip of the Day' 120)
   [ -n "$tip" ] || { cat "run$1.log"; fail "run $1: no Gridwell window"; }
   xdotool windowfocus --sync "$tip" key Escape
   for _ in $(seq 1 20); do

@@ -32,10 +32,11 @@ Pitch
 PUZ
 
 cd "$GW_OUT" || exit 1
+. "$(dirname "${BASH_SOURCE[0]}")/lib/common.bash"
 "$WINE" "$EXE" smoke.txt >"$GW_OUT/wine.log" 2>&1 &
 pid=$!
 
-if ! wid=$(timeout 60 xdotool search --sync --onlyvisible --name 'Gridwell' 2>/dev/null | head -1) || [ -z "$wid" ]; then
+if ! wid=$(wait_window 'Gridwell'); then
   echo "no window named Gridwell appeared within 60 s"
   import -window root "$GW_OUT/no-window.png" 2>/dev/null
   exit 1

@@ -8,6 +8,7 @@ EXE=$GW_BIN_DIR/gridwell.exe
 if [ ! -f "$EXE" ]; then echo "gridwell.exe is not built yet"; exit 77; fi
 if [ -z "${GW_PUZTOOL:-}" ] || [ ! -x "$GW_PUZTOOL" ]; then echo "puztool is not built"; exit 77; fi
 cd "$GW_OUT" || exit 1
+. "$(dirname "${BASH_SOURCE[0]}")/lib/common.bash"
 
 # The everyday sample (an ordinary grid: a diagramless or locked one would stop at
 # its dialog), else one made here from a text puzzle.
@@ -66,7 +67,7 @@ PY
 "$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Tools' /v OVtipofday.dll /d 0 /f >/dev/null 2>&1 ||
   { echo "could not turn the tip of the day off"; exit 1; }
 "$WINE" "$EXE" puzzle.puz >wine.log 2>&1 &
-if ! wid=$(timeout 60 xdotool search --sync --onlyvisible --name 'Gridwell' 2>/dev/null | head -1) || [ -z "$wid" ]; then
+if ! wid=$(wait_window 'Gridwell'); then
   echo "no window named Gridwell appeared"; import -window root no-window.png 2>/dev/null; exit 1
 fi
 sleep 3

@@ -6,8 +6,25 @@ fail() {
   exit 1
 }
 
-wait_window() {  # name pattern -> window id
-  timeout 60 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
+# Polls rather than leaving it to `xdotool search --sync`, which was seen to give up at
+# once, with no window, while windows came and went under load.
+wait_window() {  # name pattern [seconds, default 60] -> window id
+  local deadline=$((SECONDS + ${2:-60})) id
+  while :; do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    [ $SECONDS -lt $deadline ] || break
+    sleep 0.5
+  done
+  echo "waited $((${2:-60}))s for a window named like '$1'; shown: $(shown_windows)" >&2
+  return 1
+}
+
+shown_windows() {  # the names of the visible windows, for a failure message
+  local w
+  for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    printf '[%s] ' "$(xdotool getwindowname "$w" 2>/dev/null)"
+  done
 }
 
 # Alt+F4 to the program, then waits until the window named like the pattern is gone
