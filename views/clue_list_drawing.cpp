@@ -56,9 +56,17 @@ void ClueLists::paintItem(HDC dc, RECT rect, int index, const std::string& text,
 }
 
 void ClueLists::drawItem(int index, const DRAWITEMSTRUCT& d) {
-    // Focus rectangles are never drawn: the selection colours say enough.
-    if (int(d.itemID) < 0 || !(d.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
+    if (int(d.itemID) < 0 || !(d.itemAction & (ODA_DRAWENTIRE | ODA_SELECT | ODA_FOCUS))) return;
+    // The selection colours tell the current clue from the crossing one, not which list
+    // has the keyboard: after F6 the list that has it marks its item with a focus
+    // rectangle, unless Windows hides keyboard cues (a mouse user's default). The item is
+    // painted whole each time, so the rectangle is never toggled off twice.
     paintItem(d.hDC, d.rcItem, index, itemString(d.hwndItem, int(d.itemID)), (d.itemState & ODS_SELECTED) != 0);
+    if ((d.itemState & ODS_FOCUS) && !(d.itemState & ODS_NOFOCUSRECT)) {
+        RECT r = d.rcItem;
+        r.bottom -= 1;  // inside the row's separating line
+        DrawFocusRect(d.hDC, &r);
+    }
 }
 
 void ClueLists::paintPane(int index) {

@@ -106,6 +106,34 @@ TEST_F(ClueListsInShell, CurrentAndCrossingCluesHaveTheirColours) {
     EXPECT_GT(canvas.count(RGB(0, 0, 0), 0, 0, 200, row.bottom), 10);
 }
 
+TEST_F(ClueListsInShell, TheListWithTheKeyboardMarksItsItemWithAFocusRectangle) {
+    // Drawn through the list's owner, as the list asks for it, onto a canvas.
+    test::MemoryCanvas canvas(200, 60);
+    const int height = lists->itemHeight();
+    auto marks = [&](UINT action, UINT state) {
+        RECT r{0, 0, 200, height};
+        FillRect(canvas.dc(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        DRAWITEMSTRUCT d{};
+        d.CtlType = ODT_LISTBOX;
+        d.CtlID = ClueLists::ListIdBase + 1;
+        d.itemAction = action;
+        d.itemState = state;
+        d.hwndItem = lists->listBox(1);
+        d.hDC = canvas.dc();
+        d.rcItem = r;
+        SendMessageA(lists->pane(1), WM_DRAWITEM, d.CtlID, reinterpret_cast<LPARAM>(&d));
+        // The left edge, left of the number column: the background unless a focus
+        // rectangle runs down it.
+        return height - 1 - canvas.count(RGB(255, 255, 255), 0, 0, 1, height - 1);
+    };
+    EXPECT_EQ(marks(ODA_DRAWENTIRE, ODS_SELECTED), 0);
+    EXPECT_GT(marks(ODA_DRAWENTIRE, ODS_SELECTED | ODS_FOCUS), 2);
+    EXPECT_GT(marks(ODA_FOCUS, ODS_SELECTED | ODS_FOCUS), 2);
+    // Losing the keyboard repaints the item without it; hidden keyboard cues show none.
+    EXPECT_EQ(marks(ODA_FOCUS, ODS_SELECTED), 0);
+    EXPECT_EQ(marks(ODA_DRAWENTIRE, ODS_SELECTED | ODS_FOCUS | ODS_NOFOCUSRECT), 0);
+}
+
 TEST_F(ClueListsInShell, ASqueezedListShowsItsClueOnOneLineAndComesBack) {
     SplitPane* column = layout->cluePane();
     const int header = lists->headerHeight();
