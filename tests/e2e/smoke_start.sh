@@ -36,8 +36,8 @@ cd "$GW_OUT" || exit 1
 "$WINE" "$EXE" smoke.txt >"$GW_OUT/wine.log" 2>&1 &
 pid=$!
 
-if ! wid=$(wait_window 'Gridwell'); then
-  echo "no window named Gridwell appeared within 60 s"
+if ! wid=$(wait_window 'Gridwell' 120); then  # the first start in a new prefix can be slow
+  echo "no window named Gridwell appeared within 120 s"
   import -window root "$GW_OUT/no-window.png" 2>/dev/null
   exit 1
 fi

@@ -67,7 +67,7 @@ PY
 "$WINE" reg add 'HKCU\Software\Pellicor\Orvane\Tools' /v OVtipofday.dll /d 0 /f >/dev/null 2>&1 ||
   { echo "could not turn the tip of the day off"; exit 1; }
 "$WINE" "$EXE" puzzle.puz >wine.log 2>&1 &
-if ! wid=$(wait_window 'Gridwell'); then
+if ! wid=$(wait_window 'Gridwell' 120); then  # the first start in a new prefix can be slow
   echo "no window named Gridwell appeared"; import -window root no-window.png 2>/dev/null; exit 1
 fi
 sleep 3
